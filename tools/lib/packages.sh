@@ -1,0 +1,26 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the tools: the Debian packages the project needs, and a way to install the missing.
+
+# To build the program and its test suites.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev)
+
+# Installs those of the given packages that are not installed yet, with sudo when not root.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}" >&2
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
