@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes worksheet/letter_table.cpp: which code points are letters, their simple case folding,
-their case (lower, title, upper) and, for accented letters, the letter they are built on.
+"""Writes worksheet/letter_table.cpp: which code points are letters and which are combining marks,
+the letters' simple case folding, their case (lower, title, upper) and, for accented letters,
+the letter they are built on.
 
 The sorted key list needs these facts for every character a student can type; the tables come
 from the Unicode database of the Python that runs this script, so that nobody types them by hand.
@@ -26,6 +27,10 @@ def is_surrogate(cp):
 
 def is_letter(cp):
     return not is_surrogate(cp) and unicodedata.category(chr(cp)).startswith("L")
+
+
+def is_mark(cp):
+    return not is_surrogate(cp) and unicodedata.category(chr(cp)).startswith("M")
 
 
 def simple_fold(cp):
@@ -86,11 +91,13 @@ def rows(items, per_line):
 def main():
     code_points = range(MAX_CODE_POINT + 1)
     letters = [cp for cp in code_points if is_letter(cp)]
+    marks = [cp for cp in code_points if is_mark(cp)]
     folds = [(cp, simple_fold(cp) - cp) for cp in letters if simple_fold(cp) != cp]
     ranks = [(cp, case_rank(cp)) for cp in letters if case_rank(cp)]
     bases = [(cp, base_letter(cp)) for cp in letters if cp < BASE_LETTER_LIMIT and base_letter(cp) != cp]
 
     letter_items = [f"{{0x{a:X}, 0x{b:X}}}," for a, b in ranges(letters)]
+    mark_items = [f"{{0x{a:X}, 0x{b:X}}}," for a, b in ranges(marks)]
     fold_items = [f"{{0x{a:X}, 0x{b:X}, {d}, {s}}}," for a, b, d, s in strided_runs(folds)]
     rank_items = [f"{{0x{a:X}, 0x{b:X}, {r}, {s}}}," for a, b, r, s in strided_runs(ranks)]
     base_items = [f"{{0x{a:X}, 0x{b:X}}}," for a, b in bases]
@@ -108,6 +115,10 @@ constexpr Range letters[] = {{
 {rows(letter_items, 4)}
 }};
 
+constexpr Range marks[] = {{
+{rows(mark_items, 4)}
+}};
+
 constexpr Run caseFolding[] = {{
 {rows(fold_items, 3)}
 }};
@@ -123,6 +134,7 @@ constexpr Mapping baseLetters[] = {{
 }} // namespace
 
 const std::span<const Range> kLetters{{letters}};
+const std::span<const Range> kMarks{{marks}};
 const std::span<const Run> kCaseFolding{{caseFolding}};
 const std::span<const Run> kCaseRanks{{caseRanks}};
 const std::span<const Mapping> kBaseLetters{{baseLetters}};
@@ -131,7 +143,7 @@ const std::span<const Mapping> kBaseLetters{{baseLetters}};
 """
     target = pathlib.Path(__file__).resolve().parent.parent / "worksheet" / "letter_table.cpp"
     target.write_text(text, encoding="utf-8")
-    print(f"{target}: {len(letter_items)} letter ranges, {len(fold_items)} folding runs, "
+    print(f"{target}: {len(letter_items)} letter ranges, {len(mark_items)} mark ranges, {len(fold_items)} folding runs, "
           f"{len(rank_items)} case runs, {len(base_items)} base letters", file=sys.stderr)
 
 

@@ -28,6 +28,7 @@ struct Mapping {
 };
 
 extern const std::span<const Range> kLetters;   // sorted, disjoint
+extern const std::span<const Range> kMarks;     // combining marks; sorted, disjoint
 extern const std::span<const Run> kCaseFolding; // sorted, disjoint; letters that fold
 extern const std::span<const Run> kCaseRanks;   // sorted, disjoint; title- and upper-case letters
 extern const std::span<const Mapping> kBaseLetters; // sorted by from; accented letter to its base

@@ -24,14 +24,21 @@ const Run* FindRun(std::span<const Run> runs, char32_t c) {
     return &run;
 }
 
-} // namespace
-
-bool IsLetter(char32_t c) {
-    const auto& ranges = letter_table::kLetters;
+bool InRanges(std::span<const letter_table::Range> ranges, char32_t c) {
     auto after = std::upper_bound(
         ranges.begin(), ranges.end(), c,
         [](char32_t value, const letter_table::Range& range) { return value < range.first; });
     return after != ranges.begin() && c <= std::prev(after)->last;
+}
+
+} // namespace
+
+bool IsLetter(char32_t c) {
+    return InRanges(letter_table::kLetters, c);
+}
+
+bool IsCombiningMark(char32_t c) {
+    return InRanges(letter_table::kMarks, c);
 }
 
 char32_t FoldCase(char32_t c) {

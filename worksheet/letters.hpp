@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// What the sorted key list needs to know about a single character.
+// What the program needs to know about a single character: the sorted key list orders letters,
+// and the fields never cut a mark off the character it belongs to.
 #pragma once
 
 namespace cipher {
@@ -7,6 +8,10 @@ namespace cipher {
 // Letters of every script (Unicode general category L); digits, spaces, punctuation, symbols,
 // emoji and combining marks are not letters.
 bool IsLetter(char32_t c);
+
+// Combining marks (Unicode general category M): accents and other marks that belong to the
+// character before them. Each is a character of its own in every count.
+bool IsCombiningMark(char32_t c);
 
 // Simple case folding: the one character that stands for c when case is ignored
 // ("А" and "а" both fold to "а"; "ς" folds to "σ").

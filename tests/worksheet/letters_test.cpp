@@ -99,5 +99,14 @@ TEST(LetterFacts, EveryBulgarianCapitalFoldsToItsSmallLetter) {
     }
 }
 
+TEST(LetterFacts, CombiningMarksAreTheAccentsThatFollowALetter) {
+    for (char32_t mark : std::u32string_view{U"\u0300\u0301\u0306\u0308\u0483\u20DD\u0903"}) {
+        EXPECT_TRUE(IsCombiningMark(mark)) << std::hex << std::uint32_t(mark);
+    }
+    for (char32_t other : std::u32string_view{U"аAé1 \u200D😀й"}) {
+        EXPECT_FALSE(IsCombiningMark(other)) << std::hex << std::uint32_t(other);
+    }
+}
+
 } // namespace
 } // namespace cipher

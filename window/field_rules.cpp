@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "window/field_rules.hpp"
+
+#include "worksheet/letters.hpp"
+
+#include <algorithm>
+
+namespace cipher::field_rules {
+namespace {
+
+bool IsLineBreakOrTab(char32_t c) {
+    return c == U'\n' || c == U'\r' || c == U'\t' || c == U'\v' || c == U'\f' || c == U'\u0085' ||
+           c == U'\u2028' || c == U'\u2029';
+}
+
+bool IsControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+constexpr char32_t kZeroWidthJoiner = U'\u200D';
+
+bool IsRegionalIndicator(char32_t c) {
+    return c >= 0x1F1E6 && c <= 0x1F1FF;
+}
+
+// Characters that belong to the one before them on screen: marks, joiners, variation
+// selectors, skin-tone modifiers and emoji tags.
+bool Extends(char32_t c) {
+    return IsCombiningMark(c) || c == kZeroWidthJoiner || (c >= 0xFE00 && c <= 0xFE0F) ||
+           (c >= 0x1F3FB && c <= 0x1F3FF) || (c >= 0xE0020 && c <= 0xE007F) ||
+           (c >= 0xE0100 && c <= 0xE01EF);
+}
+
+// Whether text may be cut before position `at` without splitting what a reader sees as one
+// character.
+bool IsCutPoint(std::u32string_view text, std::size_t at) {
+    if (at == 0 || at >= text.size()) {
+        return true;
+    }
+    if (Extends(text[at]) || text[at - 1] == kZeroWidthJoiner) {
+        return false;
+    }
+    if (IsRegionalIndicator(text[at])) {
+        std::size_t run = 0; // regional indicators pair up from the start of their run
+        while (run < at && IsRegionalIndicator(text[at - 1 - run])) {
+            ++run;
+        }
+        return run % 2 == 0;
+    }
+    return true;
+}
+
+} // namespace
+
+std::u32string SingleLine(std::u32string_view text) {
+    std::u32string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (IsLineBreakOrTab(c)) {
+            if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') {
+                ++i;
+            }
+            line += U' ';
+        } else if (!IsControl(c)) {
+            line += c;
+        }
+    }
+    return line;
+}
+
+Edit WithinLimit(std::u32string_view before, std::u32string_view after, std::size_t cursor,
+                 std::size_t maxLength) {
+    if (after.size() <= maxLength) {
+        return {std::u32string(after), std::min(cursor, after.size())};
+    }
+    // What the edit kept of the old text at the start and at the end; the rest was inserted.
+    const std::size_t shorter = std::min(before.size(), after.size());
+    std::size_t head = 0;
+    while (head < shorter && before[head] == after[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    if (head + tail > maxLength) {
+        // The old text was already over the limit: keep its beginning.
+        std::size_t keep = maxLength;
+        while (!IsCutPoint(after, keep)) {
+            --keep;
+        }
+        return {std::u32string(after.substr(0, keep)), std::min(cursor, keep)};
+    }
+    const std::u32string_view inserted = after.substr(head, after.size() - head - tail);
+    std::size_t keep = maxLength - head - tail;
+    while (keep > 0 && !IsCutPoint(inserted, keep)) {
+        --keep;
+    }
+    std::u32string text(after.substr(0, head));
+    text.append(inserted.substr(0, keep)).append(after.substr(after.size() - tail));
+    return {std::move(text), head + keep};
+}
+
+} // namespace cipher::field_rules
