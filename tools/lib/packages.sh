@@ -1,8 +1,14 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the tools: the Debian packages the project needs, and a way to install the missing.
 
-# To build the program and its test suites.
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev)
+# To build the program, its packages and its test suites.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev qt6-base-dev)
+
+# To run the program: the font metric-compatible with Times New Roman, in which it is drawn.
+RUN_PACKAGES=(fonts-liberation2)
+
+# To run the tests: a virtual X11 screen and the desktop-file checkers.
+TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream)
 
 # Installs those of the given packages that are not installed yet, with sudo when not root.
 ensure_packages() {

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+// Typing and pasting into the plaintext and key fields: limits in characters, whole characters,
+// one line, composed letters; the worksheet always holds what the field shows.
+#include "form_access.hpp"
+#include "window/qt/qt_text.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QtTest>
+
+namespace cipher {
+
+using testing::Field;
+
+namespace {
+
+// Qt Test's keyClicks asserts on characters outside Latin-1, so each character is sent as the
+// text of a key event, the way a keyboard layout delivers it.
+void Type(QWidget* widget, const QString& text) {
+    for (char32_t c : text.toStdU32String()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void Paste(QLineEdit* field, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    field->paste();
+}
+
+qsizetype Characters(const QString& text) {
+    return static_cast<qsizetype>(text.toStdU32String().size());
+}
+
+} // namespace
+
+class FieldInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typingStopsAtTheLimit_data();
+    void typingStopsAtTheLimit();
+    void pastingKeepsWholeCharactersWithinTheLimit_data();
+    void pastingKeepsWholeCharactersWithinTheLimit();
+    void pastedInTheMiddleKeepsBothEnds();
+    void readOnlyCiphertextHoldsTheWholeResult();
+};
+
+void FieldInputTest::typingStopsAtTheLimit_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    const QString ninetyNine = QString(99, QChar(u'ж'));
+    QTest::newRow("key takes its tenth letter") << 1 << "абвгдежзи"
+                                                << "й"
+                                                << "абвгдежзий";
+    QTest::newRow("key refuses an eleventh") << 1 << "абвгдежзий"
+                                             << "кл"
+                                             << "абвгдежзий";
+    QTest::newRow("emoji count one each") << 1 << ""
+                                          << "😀😁😂😃😄😅😆😇😈😉😊"
+                                          << "😀😁😂😃😄😅😆😇😈😉";
+    QTest::newRow("plaintext takes its hundredth") << 0 << ninetyNine << "я" << ninetyNine + "я";
+    QTest::newRow("plaintext refuses a hundred-and-first") << 0 << ninetyNine + "я"
+                                                           << "ю" << ninetyNine + "я";
+    QTest::newRow("plaintext of emoji stops at 100 characters")
+        << 0 << ninetyNine << "😀😁" << ninetyNine + "😀";
+}
+
+void FieldInputTest::typingStopsAtTheLimit() {
+    QFETCH(int, field);
+    QFETCH(QString, start);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    MainForm form;
+    QLineEdit* edit = Field(form, field);
+    edit->setText(start);
+    edit->end(false);
+    Type(edit, typed);
+    QCOMPARE(edit->text(), kept);
+    QCOMPARE(ToQString(form.worksheet().Text2[static_cast<std::size_t>(field)].text()), kept);
+}
+
+void FieldInputTest::pastingKeepsWholeCharactersWithinTheLimit_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("cut to the tenth character") << "абв"
+                                                << "гдежзийклмн"
+                                                << "абвгдежзий";
+    QTest::newRow("emoji never cut in half") << "абвгдежз"
+                                             << "😀😁😂"
+                                             << "абвгдежз😀😁";
+    QTest::newRow("flag left out whole") << "абвгдежзи"
+                                         << "🇧🇬"
+                                         << "абвгдежзи";
+    QTest::newRow("decomposed short i is one letter") << "абвгдежзи"
+                                                      << "и\u0306"
+                                                      << "абвгдежзий";
+    QTest::newRow("decomposed short i composed") << ""
+                                                 << "и\u0306и\u0306"
+                                                 << "йй";
+    QTest::newRow("lines become one line") << ""
+                                           << "ред\r\nдва\nтри"
+                                           << "ред два тр";
+    QTest::newRow("tab and controls") << ""
+                                      << "а\tб\u0007в"
+                                      << "а бв";
+}
+
+void FieldInputTest::pastingKeepsWholeCharactersWithinTheLimit() {
+    QFETCH(QString, start);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    MainForm form;
+    QLineEdit* key = Field(form, 1);
+    key->setText(start);
+    key->end(false);
+    Paste(key, pasted);
+    QCOMPARE(key->text(), kept);
+    QVERIFY(Characters(key->text()) <= 10);
+    QCOMPARE(ToQString(form.worksheet().Text2[1].text()), kept);
+}
+
+void FieldInputTest::pastedInTheMiddleKeepsBothEnds() {
+    MainForm form;
+    QLineEdit* key = Field(form, 1);
+    key->setText(QStringLiteral("абвгдежз"));
+    key->setCursorPosition(2);
+    Paste(key, QStringLiteral("123"));
+    QCOMPARE(key->text(), QStringLiteral("аб12вгдежз"));
+    QCOMPARE(key->cursorPosition(), 4);
+}
+
+void FieldInputTest::readOnlyCiphertextHoldsTheWholeResult() {
+    MainForm form;
+    Field(form, 0)->setText(QString(100, QChar(u'ш')));
+    Field(form, 1)->setText(QStringLiteral("абвгдеж"));
+    QTest::mouseClick(testing::Control<QPushButton>(form, "Command1(0)"), Qt::LeftButton);
+    QCOMPARE(Characters(Field(form, 2)->text()), 105);
+    QVERIFY(Field(form, 2)->text().endsWith(QStringLiteral("шшABCDE")));
+
+    Type(Field(form, 2), QStringLiteral("x"));
+    QCOMPARE(Characters(Field(form, 2)->text()), 105);
+}
+
+} // namespace cipher
+
+QTEST_MAIN(cipher::FieldInputTest)
+#include "field_input_test.moc"
