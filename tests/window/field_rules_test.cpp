@@ -2,6 +2,8 @@
 // How the input fields take typed and pasted text, whatever the toolkit.
 #include "window/field_rules.hpp"
 
+#include "row_name.hpp"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -38,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"other_controls_dropped", U"а\u0000б\u0007в\u001Bг\u007F\u009F"sv,
                                U"абвг"},
                       LineCase{"joiners_and_marks_stay", U"е\u0301👩\u200D💻", U"е\u0301👩\u200D💻"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 struct EditCase {
     const char* name;
@@ -71,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                  U"абвгдежзий", 3},
         EditCase{"emoji_counts_one", U"абвгдежзи", U"абвгдежзи😀", 10, 10, U"абвгдежзи😀", 10},
         EditCase{"deleting_always_allowed", U"абвгд", U"абгд", 2, 10, U"абгд", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Pasted, LimitedField,
@@ -88,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                  U"абвгдежз", 8},
         EditCase{"skin_tone_stays_with_its_hand", U"абвгдежзи", U"абвгдежзи👍🏽", 11,
                  10, U"абвгдежзи", 9}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 } // namespace
 } // namespace cipher::field_rules

@@ -2,6 +2,8 @@
 // Letter facts for the scripts a student types: Latin, Greek, Cyrillic, and what is not a letter.
 #include "worksheet/letters.hpp"
 
+#include "row_name.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -44,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Facts{"space", U' ', false, U' ', Lower, U' '},
                       Facts{"at_sign_before_A", U'@', false, U'@', Lower, U'@'},
                       Facts{"bracket_after_Z", U'[', false, U'[', Lower, U'['}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Latin, LetterFacts,
@@ -59,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Facts{"dotted_I_has_no_simple_folding", U'İ', true, U'İ', Upper, U'I'},
                       Facts{"dotless_i", U'ı', true, U'ı', Lower, U'ı'},
                       Facts{"title_case_dz", U'ǅ', true, U'ǆ', Title, U'ǅ'}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     GreekAndCyrillic, LetterFacts,
@@ -73,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Facts{"capital_i_with_grave", U'Ѝ', true, U'ѝ', Upper, U'И'},
                       Facts{"capital_yo", U'Ё', true, U'ё', Upper, U'Е'},
                       Facts{"ghe_with_upturn", U'Ґ', true, U'ґ', Upper, U'Ґ'}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Others, LetterFacts,
@@ -85,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         Facts{"hebrew_alef", U'א', true, U'א', Lower, U'א'},
         Facts{"deseret_capital", U'\U00010400', true, U'\U00010428', Upper, U'\U00010400'},
         Facts{"last_code_point", U'\U0010FFFF', false, U'\U0010FFFF', Lower, U'\U0010FFFF'}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 TEST(LetterFacts, EveryBulgarianCapitalFoldsToItsSmallLetter) {
     const std::u32string capitals = U"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЬЮЯ";

@@ -3,6 +3,8 @@
 #include "sheet_helpers.hpp"
 #include "worksheet/sorted_order.hpp"
 
+#include "row_name.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderedPair{"digits_by_code_point_before_emoji", U"1", U"😀"},
                       OrderedPair{"emoji_before_any_letter", U"😀", U"a"},
                       OrderedPair{"combining_mark_before_letters", U"\u0301", U"a"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(CaseIgnored, SortedOrder,
                          ::testing::Values(OrderedPair{"latin_a_before_b", U"a", U"b"},
@@ -52,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(CaseIgnored, SortedOrder,
                                            OrderedPair{"soft_sign_before_yu", U"ь", U"ю"},
                                            OrderedPair{"i_before_short_i", U"и", U"й"},
                                            OrderedPair{"short_i_before_k", U"й", U"к"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Scripts, SortedOrder,
@@ -61,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderedPair{"latin_before_greek", U"z", U"α"},
                       OrderedPair{"greek_before_cyrillic", U"ω", U"а"},
                       OrderedPair{"cyrillic_looks_like_latin_but_comes_after", U"x", U"а"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Ties, SortedOrder,
@@ -76,14 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderedPair{"i_with_grave_right_after_i", U"и", U"ѝ"},
                       OrderedPair{"i_with_grave_before_short_i", U"ѝ", U"й"},
                       OrderedPair{"sigma_forms_by_code_point", U"ς", U"σ"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(LongerItems, SortedOrder,
                          ::testing::Values(OrderedPair{"prefix_first", U"а", U"аа"},
                                            OrderedPair{"letters_decide_before_case", U"Аб", U"ав"},
                                            OrderedPair{"case_decides_last", U"аб", U"Аб"},
                                            OrderedPair{"rows_with_spaces", U"а б", U"аб"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testing::RowName{});
 
 TEST(SortedList, PutsTheBulgarianAlphabetInOrderFromAnyStart) {
     const std::u32string alphabet = U"абвгдежзийклмнопрстуфхцчшщъьюя";

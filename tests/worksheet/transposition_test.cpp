@@ -4,6 +4,8 @@
 #include "worksheet/commands.hpp"
 #include "worksheet/transposition.hpp"
 
+#include "row_name.hpp"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -82,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejection{"key_2_long_plaintext", U"дълъг открит текст", U"аб", kTooShort},
                       Rejection{"both_empty", U"", U"", kTooShort},
                       Rejection{"empty_key", U"открит текст", U"", kTooShort}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     RepeatedKeyLetters, RejectedInput,
@@ -92,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejection{"latin_repeat", U"open text", U"keyk", kRepeated},
                       Rejection{"space_twice", U"открит текст", U"а б в", kRepeated},
                       Rejection{"emoji_twice", U"открит текст", U"😀а😀", kRepeated}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 // Every key over a small alphabet with both cases of letters: rejected exactly when some
 // character stands twice, whatever the arrangement of cases around the pair.
@@ -213,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                  U"abc",
                  {U"шиф", U"ърA"},
                  {U"ифш", U"рAъ"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::RowName{});
 
 TEST(Fillers, RunFromAUpToTheKeyLength) {
     Worksheet sheet = SheetWith(U"абвгдежзийк", U"абвгдежзий"); // 11 letters, key of 10

@@ -2,6 +2,8 @@
 // The worksheet's initial state and the behaviour of its fields and lists.
 #include "sheet_helpers.hpp"
 
+#include "row_name.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -71,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, FieldLimit,
                                            FieldLimitCase{"ciphertext_keeps_102", 2, 102, 102},
                                            FieldLimitCase{"ciphertext_keeps_a_whole_result", 2, 109,
                                                           109}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testing::RowName{});
 
 TEST(WorksheetList, SortedListKeepsAlphabetOrderWhateverTheOrderOfAdding) {
     std::array<char32_t, 5> key = {U'а', U'е', U'л', U'п', U'ч'};

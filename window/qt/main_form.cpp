@@ -37,10 +37,11 @@ void FillBackground(QWidget* widget, layout::Rgb colour) {
     widget->setAutoFillBackground(true);
 }
 
-QFont WindowFont(const layout::Font& spec) {
-    QFont font(QString::fromLatin1(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-    font.setPointSize(spec.pointSize);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+QFont WindowFont(const layout::Font& wanted) {
+    QFont font(
+        QString::fromLatin1(wanted.family.data(), static_cast<qsizetype>(wanted.family.size())));
+    font.setPointSize(wanted.pointSize);
+    font.setWeight(static_cast<QFont::Weight>(wanted.weight));
     font.setStyleHint(QFont::Serif);
     return font;
 }
