@@ -2,41 +2,18 @@
 // Typing and pasting into the plaintext and key fields: limits in characters, whole characters,
 // one line, composed letters; the worksheet always holds what the field shows.
 #include "form_access.hpp"
+#include "user_input.hpp"
 #include "window/qt/qt_text.hpp"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QKeyEvent>
 #include <QtTest>
 
 namespace cipher {
 
 using testing::Field;
 
-namespace {
-
-// Qt Test's keyClicks asserts on characters outside Latin-1, so each character is sent as the
-// text of a key event, the way a keyboard layout delivers it.
-void Type(QWidget* widget, const QString& text) {
-    for (char32_t c : text.toStdU32String()) {
-        const QString character = QString::fromUcs4(&c, 1);
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
-void Paste(QLineEdit* field, const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    field->paste();
-}
-
-qsizetype Characters(const QString& text) {
-    return static_cast<qsizetype>(text.toStdU32String().size());
-}
-
-} // namespace
+using testing::Characters;
+using testing::Paste;
+using testing::Type;
 
 class FieldInputTest : public QObject {
     Q_OBJECT
