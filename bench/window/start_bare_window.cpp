@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// The yardstick for start-up: a bare window of the program's size and font, shown until its
+// first painted frame. It draws one line in that font, as any window with text must: without
+// it Qt would never load the font (nor build its font database) and the yardstick would leave
+// out the one cost every text-showing window pays. start_empty_window leaves even that out.
+#include "first_frame.hpp"
+#include "window/layout.hpp"
+
+#include <QFont>
+#include <QPainter>
+
+namespace {
+
+class BareWindow : public QWidget {
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+#ifndef EMPTY_WINDOW
+        QPainter(this).drawText(rect(), Qt::AlignTop | Qt::AlignHCenter, windowTitle());
+#endif
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const cipher::layout::Window& wanted = cipher::layout::MainWindow();
+    BareWindow window;
+    window.setWindowTitle(
+        QString::fromUcs4(wanted.title.data(), static_cast<qsizetype>(wanted.title.size())));
+    window.setFixedSize(cipher::layout::ToPixels(wanted.client.width, 96),
+                        cipher::layout::ToPixels(wanted.client.height, 96));
+    QFont font(QString::fromLatin1(wanted.font.family.data(),
+                                   static_cast<qsizetype>(wanted.font.family.size())));
+    font.setPointSize(wanted.font.pointSize);
+    window.setFont(font);
+    return cipher::bench::ShowUntilFirstFrame(window);
+}

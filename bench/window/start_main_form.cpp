@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+// Start-up of the program's window: QApplication, MainForm, first painted frame, exit.
+#include "first_frame.hpp"
+#include "window/qt/main_form.hpp"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    cipher::MainForm form;
+    return cipher::bench::ShowUntilFirstFrame(form);
+}
