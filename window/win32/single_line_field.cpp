@@ -29,24 +29,6 @@ std::size_t CaretOf(HWND edit) {
     return end;
 }
 
-// Replaces only the part of the edit's text that differs, through the control itself, so that
-// the change can be undone like any other edit.
-void ReplaceChangedPart(HWND edit, std::wstring_view shown, std::wstring_view wanted) {
-    const std::size_t shorter = std::min(shown.size(), wanted.size());
-    std::size_t head = 0;
-    while (head < shorter && shown[head] == wanted[head]) {
-        ++head;
-    }
-    std::size_t tail = 0;
-    while (tail < shorter - head &&
-           shown[shown.size() - 1 - tail] == wanted[wanted.size() - 1 - tail]) {
-        ++tail;
-    }
-    const std::wstring middle(wanted.substr(head, wanted.size() - head - tail));
-    DefSubclassProc(edit, EM_SETSEL, head, static_cast<LPARAM>(shown.size() - tail));
-    DefSubclassProc(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(middle.c_str()));
-}
-
 // Brings the text that the edit control made of `before` back within the field's rules.
 void Settle(HWND edit, const FieldRules& rules, std::wstring_view before) {
     const std::wstring shown = WindowText(edit);
@@ -62,7 +44,9 @@ void Settle(HWND edit, const FieldRules& rules, std::wstring_view before) {
     if (wanted == shown) {
         return;
     }
-    ReplaceChangedPart(edit, shown, wanted);
+    // Through the control itself, so that the change can be undone like any other edit.
+    DefSubclassProc(edit, EM_SETSEL, 0, -1);
+    DefSubclassProc(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wanted.c_str()));
     const std::size_t caret = UnitsOf(kept.text, kept.cursor);
     DefSubclassProc(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }
