@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// Clicks on the two buttons, through BM_CLICK as a mouse click would come: the window hands
+// them to the worksheet and shows the worksheet again. The expected matrices are worked out by
+// hand: the key "пчела" sorts to "аелпч", so key letter k goes to the place of its rank, and
+// every final row is initial characters 5, 3, 4, 1, 2.
+#include "main_window_fixture.hpp"
+
+namespace cipher::win32::testing {
+namespace {
+
+using Rows = std::vector<std::wstring>;
+
+const Rows kSampleInitialMatrix{L"матри", L"чен т", L"рансп", L"озици",
+                                L"онен ", L"шифър", L"1ABCD"};
+const Rows kSampleFinalMatrix{L"итрма", L"тн че", L"пнсра", L"иицоз", L" енон", L"рфъши", L"DBC1A"};
+constexpr const wchar_t* kSampleCiphertext = L"итрматн чепнсраиицоз енонрфъшиDBC1A";
+constexpr const wchar_t* kComplete = L"Криптирането е завършено!";
+
+TEST_F(MainWindowTest, KodiraiEncryptsTheSampleAndShowsEveryResult) {
+    Click("Command1(0)");
+    EXPECT_EQ(Items("List1(0)"), kSampleInitialMatrix);
+    EXPECT_EQ(Items("List1(1)"), kSampleFinalMatrix);
+    EXPECT_EQ(Text("Label1(3)"), L"пчела");
+    EXPECT_EQ(Text("Label1(4)"), L"аелпч");
+    EXPECT_EQ(Text("Text2(2)"), kSampleCiphertext);
+    EXPECT_EQ(Text("Text1(0)"), kComplete);
+    EXPECT_EQ(Text("Text2(0)"), L"матричен транспозиционен шифър1"); // inputs stay
+    EXPECT_EQ(Text("Text2(1)"), L"пчела");
+}
+
+// After the sample was encrypted: both matrices are empty, the headers still show the sample
+// key and its sorted letters, and the ciphertext field holds `ciphertext`.
+class AfterTheSampleTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        Click("Command1(0)");
+    }
+
+    void ExpectEmptyMatricesUnderTheSampleHeaders(const std::wstring& ciphertext) const {
+        EXPECT_TRUE(Items("List1(0)").empty());
+        EXPECT_TRUE(Items("List1(1)").empty());
+        EXPECT_EQ(Text("Text2(2)"), ciphertext);
+        EXPECT_EQ(Text("Label1(3)"), L"пчела");
+        EXPECT_EQ(Text("Label1(4)"), L"аелпч");
+    }
+};
+
+TEST_F(AfterTheSampleTest, RepeatedKeyLetterIsRejectedAndEarlierResultsStay) {
+    SetText("Text2(1)", L"ключк");
+    Click("Command1(0)");
+    EXPECT_EQ(Text("Text1(0)"), L"В криптографксия ключ има повтарящи се символи!");
+    ExpectEmptyMatricesUnderTheSampleHeaders(kSampleCiphertext);
+}
+
+TEST_F(AfterTheSampleTest, ChistiEmptiesFieldsAndMatricesButKeepsMessageAndHeaders) {
+    Click("Command1(1)");
+    EXPECT_EQ(Text("Text2(0)"), L"");
+    EXPECT_EQ(Text("Text2(1)"), L"");
+    EXPECT_EQ(Text("Text1(0)"), kComplete);
+    ExpectEmptyMatricesUnderTheSampleHeaders(L"");
+
+    Click("Command1(0)"); // both lengths are 0 now
+    EXPECT_EQ(Text("Text1(0)"), L"Въведеният открит текст/криптографски ключ е с малка дължина!");
+}
+
+TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt) {
+    ShowWindow(Window(), SW_SHOW);
+    SetForegroundWindow(Window());
+    SetFocus(Child("Command1(0)"));
+    MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    IsDialogMessageW(Window(), &enter);
+    EXPECT_EQ(Text("Text1(0)"), kComplete);
+}
+
+// A key whose letters are already in alphabetical order leaves every row as it is, so the
+// ciphertext is the plaintext and its fillers: 100 characters and a key of 9 give 12 rows,
+// 8 fillers and 108 characters, all of which the ciphertext field keeps.
+TEST_F(MainWindowTest, CiphertextFieldKeepsMoreThan100Characters) {
+    const std::wstring plaintext = Repeated(L"тест ", 20);
+    SetText("Text2(0)", plaintext);
+    SetText("Text2(1)", L"абвгдежзи");
+    Click("Command1(0)");
+    EXPECT_EQ(Text("Text2(2)"), plaintext + L"ABCDEFGH");
+    EXPECT_EQ(Items("List1(0)").size(), 12u);
+}
+
+// The worksheet receives the fields in normalisation form C: "й" typed as "и" and a combining
+// breve is one key letter, so the key has three letters and six characters fill two rows.
+TEST_F(MainWindowTest, FieldsReachTheWorksheetInNormalFormC) {
+    SetText("Text2(0)", L"абвгде");
+    SetText("Text2(1)", L"и\u0306кл");
+    Click("Command1(0)");
+    EXPECT_EQ(Text("Label1(3)"), L"йкл");
+    EXPECT_EQ(Items("List1(0)"), (Rows{L"абв", L"где"}));
+    EXPECT_EQ(Text("Text1(0)"), kComplete);
+}
+
+} // namespace
+} // namespace cipher::win32::testing

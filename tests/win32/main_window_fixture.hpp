@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// A real MainForm for each test, created by the program's own code in the test process, and the
+// Windows API calls that read it back and act on it as a student would.
+#pragma once
+
+#include "window/win32/main_window.hpp"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cipher::win32::testing {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window_ = CreateMainWindow(GetModuleHandleW(nullptr));
+        ASSERT_NE(window_, nullptr);
+    }
+    void TearDown() override { DestroyWindow(window_); }
+
+    HWND Window() const { return window_; }
+    HWND Child(std::string_view name) const { return GetDlgItem(window_, ControlId(name)); }
+
+    std::wstring Text(std::string_view name) const { return TextOf(Child(name)); }
+
+    static std::wstring TextOf(HWND window) {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+
+    std::vector<std::wstring> Items(std::string_view list) const {
+        HWND box = Child(list);
+        std::vector<std::wstring> items;
+        const auto count = SendMessageW(box, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            std::wstring item(static_cast<std::size_t>(SendMessageW(box, LB_GETTEXTLEN, i, 0)),
+                              L'\0');
+            SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+            items.push_back(item);
+        }
+        return items;
+    }
+
+    void Click(std::string_view button) const { SendMessageW(Child(button), BM_CLICK, 0, 0); }
+
+    // Sets a field's text as the program itself does, past the typing rules.
+    void SetText(std::string_view field, const std::wstring& text) const {
+        SetWindowTextW(Child(field), text.c_str());
+    }
+
+    // Types the UTF-16 units one WM_CHAR each, as the keyboard delivers them, at the caret.
+    void Type(std::string_view field, std::wstring_view units) const {
+        for (wchar_t unit : units) {
+            SendMessageW(Child(field), WM_CHAR, unit, 1);
+        }
+    }
+
+    // Inserts text at the caret, or over the selection, as a paste would.
+    void Insert(std::string_view field, const std::wstring& text) const {
+        SendMessageW(Child(field), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+
+    void Select(std::string_view field, int from, int to) const {
+        SendMessageW(Child(field), EM_SETSEL, from, to);
+    }
+
+    // The caret's position in UTF-16 units.
+    DWORD Caret(std::string_view field) const {
+        DWORD end = 0;
+        SendMessageW(Child(field), EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
+        return end;
+    }
+
+private:
+    HWND window_ = nullptr;
+};
+
+// n copies of a text.
+inline std::wstring Repeated(std::wstring_view text, std::size_t n) {
+    std::wstring result;
+    for (std::size_t i = 0; i < n; ++i) {
+        result += text;
+    }
+    return result;
+}
+
+} // namespace cipher::win32::testing

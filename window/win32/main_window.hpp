@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// MainForm, the program's one window, on the Win32 user interface. It owns the worksheet, builds
+// its controls from the layout table and hands each click of a Command1 button to the
+// worksheet's command dispatch, then shows the worksheet again.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace cipher::win32 {
+
+// Creates the window, not yet shown, with its controls and a worksheet in its starting state.
+// Destroying the window ends the message loop (WM_QUIT). Null if Windows refuses.
+HWND CreateMainWindow(HINSTANCE instance);
+
+// The child-window id of the control of the layout table with that name; throws
+// std::out_of_range for an unknown name.
+int ControlId(std::string_view name);
+
+} // namespace cipher::win32
