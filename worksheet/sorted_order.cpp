@@ -39,8 +39,8 @@ std::strong_ordering CompareBy(std::u32string_view left, std::u32string_view rig
 
 bool SortsBefore(std::u32string_view left, std::u32string_view right) {
     for (auto key : {AlphabetKey, AccentKey, CaseKey, CodePointKey}) {
-        if (auto order = CompareBy(left, right, key); order != 0) {
-            return order < 0;
+        if (auto order = CompareBy(left, right, key); std::is_neq(order)) {
+            return std::is_lt(order);
         }
     }
     return false;
