@@ -77,11 +77,11 @@ void CheckHeaders(const Worksheet& sheet, const Text& key) {
     Require(std::is_permutation(sortedKey.begin(), sortedKey.end(), key.begin(), key.end()),
             "the ciphertext header holds the key's characters");
     for (std::size_t i = 0; i < sortedKey.size(); ++i) {
-        const std::u32string_view left = std::u32string_view(sortedKey).substr(i, 1);
-        Require(!SortsBefore(left, left), "no character sorts before itself");
+        const std::u32string_view first = std::u32string_view(sortedKey).substr(i, 1);
+        Require(!SortsBefore(first, first), "no character sorts before itself");
         for (std::size_t j = i + 1; j < sortedKey.size(); ++j) {
-            const std::u32string_view right = std::u32string_view(sortedKey).substr(j, 1);
-            Require(SortsBefore(left, right) && !SortsBefore(right, left),
+            const std::u32string_view second = std::u32string_view(sortedKey).substr(j, 1);
+            Require(SortsBefore(first, second) && !SortsBefore(second, first),
                     "the ciphertext header is in sorted order");
         }
     }

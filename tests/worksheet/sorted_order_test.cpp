@@ -111,7 +111,8 @@ TEST(SortedOrder, IsATotalOrderOverMixedCharacters) {
     const std::u32string pool = U" 1!~😀\u0301aAbBeEéÉfzZßſıİǄǅǆαΑσςΣабАБиИѝЍйЙяЯёЁ中";
     for (char32_t a : pool) {
         for (char32_t b : pool) {
-            const Text x(1, a), y(1, b);
+            const Text x(1, a);
+            const Text y(1, b);
             const int relations = int(SortsBefore(x, y)) + int(SortsBefore(y, x)) + int(x == y);
             ASSERT_EQ(relations, 1) << std::hex << std::uint32_t(a) << " " << std::uint32_t(b);
             for (char32_t c : pool) {
