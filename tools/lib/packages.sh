@@ -4,6 +4,9 @@
 # To build the program and its test suites.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev)
 
+# To build the benchmarks.
+BENCH_PACKAGES=(libbenchmark-dev)
+
 # Installs those of the given packages that are not installed yet, with sudo when not root.
 ensure_packages() {
     local missing=()
