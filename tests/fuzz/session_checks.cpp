@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "session_checks.hpp"
 
+#include "../worksheet/sheet_helpers.hpp"
 #include "worksheet/constants.hpp"
 #include "worksheet/sorted_order.hpp"
 
@@ -11,6 +12,8 @@
 
 namespace cipher::fuzz {
 namespace {
+
+using testing::LettersOf;
 
 constexpr std::size_t kPlaintextField = 0;
 constexpr std::size_t kKeyField = 1;
@@ -26,14 +29,6 @@ void Require(bool holds, const char* what) {
         std::fprintf(stderr, "worksheet check failed: %s\n", what);
         std::abort();
     }
-}
-
-std::vector<Text> LettersOf(std::u32string_view text) {
-    std::vector<Text> letters;
-    for (char32_t c : text) {
-        letters.emplace_back(1, c);
-    }
-    return letters;
 }
 
 bool HasRepeatedCharacter(Text key) {
