@@ -43,12 +43,12 @@ bool IsCombiningMark(char32_t c) {
 
 char32_t FoldCase(char32_t c) {
     const Run* run = FindRun(letter_table::kCaseFolding, c);
-    return run ? static_cast<char32_t>(static_cast<std::int32_t>(c) + run->value) : c;
+    return run != nullptr ? static_cast<char32_t>(static_cast<std::int32_t>(c) + run->value) : c;
 }
 
 LetterCase CaseOf(char32_t c) {
     const Run* run = FindRun(letter_table::kCaseRanks, c);
-    return run ? static_cast<LetterCase>(run->value) : LetterCase::Lower;
+    return run != nullptr ? static_cast<LetterCase>(run->value) : LetterCase::Lower;
 }
 
 char32_t BaseLetter(char32_t c) {

@@ -4,6 +4,7 @@
 #include "worksheet/letters.hpp"
 
 #include <algorithm>
+#include <array>
 #include <compare>
 #include <cstdint>
 
@@ -12,16 +13,50 @@ namespace {
 
 constexpr std::uint64_t kLetterClass = std::uint64_t{1} << 32;
 
-std::uint64_t AlphabetKey(char32_t c) {
+std::uint64_t LookUpAlphabetKey(char32_t c) {
     return IsLetter(c) ? kLetterClass | FoldCase(BaseLetter(c)) : c;
 }
 
-std::uint64_t AccentKey(char32_t c) {
+std::uint64_t LookUpAccentKey(char32_t c) {
     return IsLetter(c) ? FoldCase(c) : c;
 }
 
-std::uint64_t CaseKey(char32_t c) {
+std::uint64_t LookUpCaseKey(char32_t c) {
     return static_cast<std::uint64_t>(CaseOf(c));
+}
+
+// Each key is looked up in the letter tables, up to three searches for one character, and
+// sorting a key compares every letter several times. The letters students type lie below
+// U+0530 (Latin, Greek, Cyrillic), so their keys are looked up once and kept.
+constexpr char32_t kKeptBelow = 0x0530;
+
+struct KeptKeys {
+    std::uint64_t alphabet;
+    std::uint64_t accent;
+    std::uint64_t letterCase;
+};
+
+const std::array<KeptKeys, kKeptBelow>& Kept() {
+    static const auto kept = [] {
+        std::array<KeptKeys, kKeptBelow> keys{};
+        for (char32_t c = 0; c < kKeptBelow; ++c) {
+            keys[c] = {LookUpAlphabetKey(c), LookUpAccentKey(c), LookUpCaseKey(c)};
+        }
+        return keys;
+    }();
+    return kept;
+}
+
+std::uint64_t AlphabetKey(char32_t c) {
+    return c < kKeptBelow ? Kept()[c].alphabet : LookUpAlphabetKey(c);
+}
+
+std::uint64_t AccentKey(char32_t c) {
+    return c < kKeptBelow ? Kept()[c].accent : LookUpAccentKey(c);
+}
+
+std::uint64_t CaseKey(char32_t c) {
+    return c < kKeptBelow ? Kept()[c].letterCase : LookUpCaseKey(c);
 }
 
 std::uint64_t CodePointKey(char32_t c) {
@@ -39,8 +74,8 @@ std::strong_ordering CompareBy(std::u32string_view left, std::u32string_view rig
 
 bool SortsBefore(std::u32string_view left, std::u32string_view right) {
     for (auto key : {AlphabetKey, AccentKey, CaseKey, CodePointKey}) {
-        if (auto order = CompareBy(left, right, key); order != 0) {
-            return order < 0;
+        if (auto order = CompareBy(left, right, key); std::is_neq(order)) {
+            return std::is_lt(order);
         }
     }
     return false;

@@ -11,7 +11,12 @@ Text Letter(char32_t c) {
 }
 
 Text Joined(const List& list) {
+    std::size_t length = 0;
+    for (const Text& item : list.items()) {
+        length += item.size();
+    }
     Text text;
+    text.reserve(length);
     for (const Text& item : list.items()) {
         text += item;
     }
@@ -93,11 +98,13 @@ void BuildInitialMatrix(Worksheet& sheet) {
     const List& textLetters = sheet.List1[4];
     List& initialMatrix = sheet.List1[0];
     Text row;
+    row.reserve(keyLength);
     for (std::size_t i = 1; i <= textLetters.count(); ++i) {
         row += textLetters.item(i - 1);
         if (i % keyLength == 0) {
             initialMatrix.addItem(std::move(row));
             row.clear();
+            row.reserve(keyLength);
         }
     }
 }
@@ -110,9 +117,6 @@ void BuildFinalMatrix(Worksheet& sheet) {
     List& finalMatrix = sheet.List1[1];
 
     finalMatrix.clear();
-    for (const Text& row : initialMatrix.items()) {
-        finalMatrix.addItem(row);
-    }
 
     // Character k of each row goes to every sorted place j that holds key letter k. Which
     // places match depends only on the key, so the moves are found once, in the order of k:
@@ -122,6 +126,7 @@ void BuildFinalMatrix(Worksheet& sheet) {
         std::size_t to;
     };
     std::vector<Move> moves;
+    moves.reserve(keyLength);
     for (std::size_t k = 0; k < keyLength; ++k) {
         for (std::size_t j = 0; j < keyLength; ++j) {
             if (sortedKeyLetters.item(j) == keyLetters.item(k)) {
@@ -129,13 +134,14 @@ void BuildFinalMatrix(Worksheet& sheet) {
             }
         }
     }
-    for (std::size_t i = 0; i < initialMatrix.count(); ++i) {
-        const Text& initialRow = initialMatrix.item(i);
-        Text row = finalMatrix.item(i);
+    // Each final row starts as a copy of its initial row, so a place that no move reaches keeps
+    // the initial character.
+    for (const Text& initialRow : initialMatrix.items()) {
+        Text row = initialRow;
         for (const Move& move : moves) {
             row.at(move.to) = initialRow.at(move.from);
         }
-        finalMatrix.setItem(i, std::move(row));
+        finalMatrix.addItem(std::move(row));
     }
 
     // The whole ciphertext is kept: a field cut to 100 characters would lose up to 9 of them.

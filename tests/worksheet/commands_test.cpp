@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 
 namespace cipher {
@@ -13,7 +14,7 @@ namespace {
 // Everything the window shows, to compare whole worksheets.
 struct Shown {
     Text plaintext, key, ciphertext, message, plainHeader, cipherHeader;
-    std::vector<Text> lists[5];
+    std::array<std::vector<Text>, 5> lists;
 
     explicit Shown(const Worksheet& sheet)
         : plaintext(sheet.Text2[0].text()), key(sheet.Text2[1].text()),

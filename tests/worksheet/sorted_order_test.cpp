@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderedPair{"capital_Z_before_small_cyrillic_a", U"Z", U"а"},
                       OrderedPair{"latin_before_greek", U"z", U"α"},
                       OrderedPair{"greek_before_cyrillic", U"ω", U"а"},
-                      OrderedPair{"cyrillic_looks_like_latin_but_comes_after", U"x", U"а"}),
+                      OrderedPair{"cyrillic_looks_like_latin_but_comes_after", U"x", U"а"},
+                      OrderedPair{"last_cyrillic_before_armenian", U"ԯ", U"ա"}),
     testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderedPair{"small_accented_before_capital_accented", U"é", U"É"},
                       OrderedPair{"i_with_grave_right_after_i", U"и", U"ѝ"},
                       OrderedPair{"i_with_grave_before_short_i", U"ѝ", U"й"},
-                      OrderedPair{"sigma_forms_by_code_point", U"ς", U"σ"}),
+                      OrderedPair{"sigma_forms_by_code_point", U"ς", U"σ"},
+                      OrderedPair{"small_before_capital_armenian", U"ա", U"Ա"},
+                      OrderedPair{"small_before_capital_last_cyrillic", U"ԯ", U"Ԯ"}),
     testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(LongerItems, SortedOrder,
@@ -110,10 +113,12 @@ TEST(SortedList, MixesCasesScriptsAndNonLettersByTheRules) {
 // Equivalent only when equal, and transitive: then sorting leaves exactly equal items side by
 // side, which the repeated-letter check relies on.
 TEST(SortedOrder, IsATotalOrderOverMixedCharacters) {
-    const std::u32string pool = U" 1!~😀\u0301aAbBeEéÉfzZßſıİǄǅǆαΑσςΣабАБиИѝЍйЙяЯёЁ中";
+    const std::u32string pool = U" 1!~😀\u0301aAbBeEéÉfzZßſıİǄǅǆαΑσςΣабАБиИѝЍйЙяЯёЁ中"
+                                U"ԮԯԱա"; // the last Cyrillic letters, the first Armenian ones
     for (char32_t a : pool) {
         for (char32_t b : pool) {
-            const Text x(1, a), y(1, b);
+            const Text x(1, a);
+            const Text y(1, b);
             const int relations = int(SortsBefore(x, y)) + int(SortsBefore(y, x)) + int(x == y);
             ASSERT_EQ(relations, 1) << std::hex << std::uint32_t(a) << " " << std::uint32_t(b);
             for (char32_t c : pool) {

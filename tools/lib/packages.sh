@@ -10,6 +10,9 @@ RUN_PACKAGES=(fonts-liberation2)
 # To run the tests: a virtual X11 screen and the desktop-file checkers.
 TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream)
 
+# To build the benchmarks.
+BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
+
 # Installs those of the given packages that are not installed yet, with sudo when not root.
 ensure_packages() {
     local missing=()
