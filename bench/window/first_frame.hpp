@@ -13,7 +13,7 @@ namespace cipher::bench {
 // quit is queued, so the whole first frame (every child's paint and the flush) comes before it.
 class FirstFrame : public QObject {
 public:
-    explicit FirstFrame(QWidget& window) : window_(window) { window_.installEventFilter(this); }
+    explicit FirstFrame(QWidget& window) : window_(window) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &window_ && event->type() == QEvent::Paint && !seen_) {
@@ -30,6 +30,7 @@ private:
 
 inline int ShowUntilFirstFrame(QWidget& window) {
     FirstFrame firstFrame(window);
+    window.installEventFilter(&firstFrame);
     window.show();
     return QApplication::exec();
 }

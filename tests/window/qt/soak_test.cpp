@@ -69,7 +69,7 @@ void SoakTest::tenThousandClicksLeaveTheHeapAsItWas() {
     Clicks(form, 10000);
     const std::size_t after = HeapInUse();
     // A leak of one small string per click would add well over 100 KiB.
-    constexpr std::size_t kTolerance = 32 * 1024;
+    constexpr std::size_t kTolerance = std::size_t{32} * 1024;
     QVERIFY2(after <= before + kTolerance,
              qPrintable(QStringLiteral("heap grew from %1 to %2 bytes").arg(before).arg(after)));
 }
