@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+// The fuzz target of the window: the same sessions as the worksheet's fuzz target (see
+// fuzz_input.hpp), played on a MainForm on Qt's offscreen platform. Texts are pasted over a
+// field or typed at its end, one key event a character, so the field rules meet every input;
+// the buttons are clicked. After every action the fields must hold what a field may hold, the
+// worksheet what the window shows, and every click the result the worksheet's checks demand.
+#include "fuzz_input.hpp"
+#include "session_checks.hpp"
+#include "window/qt/main_form.hpp"
+#include "window/qt/qt_text.hpp"
+#include "worksheet/commands.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace cipher::fuzz {
+namespace {
+
+void Require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "window check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+template <typename Widget> Widget* Find(const MainForm& form, const char* name) {
+    auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
+    Require(widget != nullptr, name);
+    return widget;
+}
+
+QLineEdit* Field(const MainForm& form, std::size_t index) {
+    static const char* const names[] = {"Text2(0)", "Text2(1)", "Text2(2)"};
+    return Find<QLineEdit>(form, names[index]);
+}
+
+bool IsLineBreakOrControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
+// What a single-line input field may hold, and that the worksheet holds the same.
+void CheckFields(const MainForm& form) {
+    const std::size_t limits[] = {kPlaintextMaxLength, kKeyMaxLength};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const QString shown = Field(form, i)->text();
+        const Text text = ToText(shown);
+        Require(text.size() <= limits[i], "a field holds more characters than its limit");
+        for (char32_t c : text) {
+            Require(!IsLineBreakOrControl(c), "a field holds a line break or control character");
+        }
+        Require(shown == shown.normalized(QString::NormalizationForm_C),
+                "a field holds text that is not in normalisation form C");
+        Require(form.worksheet().Text2[i].text() == text,
+                "the worksheet's field differs from the window's");
+    }
+}
+
+// The window shows what the worksheet holds.
+void CheckShown(const MainForm& form) {
+    const Worksheet& sheet = form.worksheet();
+    Require(ToText(Field(form, 2)->text()) == sheet.Text2[2].text(), "ciphertext shown");
+    QString pane = ToQString(sheet.Text1[0].text());
+    pane.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Require(Find<QPlainTextEdit>(form, "Text1(0)")->toPlainText() == pane, "message shown");
+    Require(ToText(Find<QLabel>(form, "Label1(3)")->text()) == sheet.Label1[3].caption(),
+            "plain header shown");
+    Require(ToText(Find<QLabel>(form, "Label1(4)")->text()) == sheet.Label1[4].caption(),
+            "cipher header shown");
+    const char* const lists[] = {"List1(0)", "List1(1)"};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto* view = Find<QListWidget>(form, lists[i]);
+        Require(static_cast<std::size_t>(view->count()) == sheet.List1[i].count(), "rows shown");
+        for (int row = 0; row < view->count(); ++row) {
+            Require(ToText(view->item(row)->text()) ==
+                        sheet.List1[i].item(static_cast<std::size_t>(row)),
+                    "row shown");
+        }
+    }
+}
+
+void Paste(QLineEdit* field, const Text& text) {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+    field->selectAll();
+    field->paste();
+}
+
+void TypeAtEnd(QLineEdit* field, const Text& text) {
+    field->end(false);
+    for (char32_t c : text) {
+        const QString character = ToQString(std::u32string_view(&c, 1));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(field, &press);
+    }
+}
+
+void Enter(MainForm& form, std::size_t field, const Text& text) {
+    // Odd lengths are typed, even ones pasted: both ways in through the same inputs.
+    if (text.size() % 2 == 1) {
+        TypeAtEnd(Field(form, field), text);
+    } else {
+        Paste(Field(form, field), text);
+    }
+    CheckFields(form);
+}
+
+void Click(MainForm& form, std::int16_t index) {
+    const Snapshot before(form.worksheet());
+    const char* const buttons[] = {"Command1(0)", "Command1(1)"};
+    Find<QPushButton>(form, buttons[index])->click();
+    if (index == kEncryptButton) {
+        CheckEncrypted(before, form.worksheet());
+    } else {
+        CheckCleared(before, form.worksheet());
+    }
+    CheckFields(form);
+    CheckShown(form);
+}
+
+} // namespace
+} // namespace cipher::fuzz
+
+namespace {
+
+// One application for the whole run, made before the first window, on the offscreen platform
+// unless another one is asked for.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "window_fuzzer";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        return new QApplication(argc, argv);
+    }();
+    (void)application;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace cipher::fuzz;
+    EnsureApplication();
+    cipher::MainForm form;
+    SessionReader session({data, size});
+    while (!session.atEnd()) {
+        switch (session.nextAction()) {
+        case Action::TypePlaintext:
+            Enter(form, 0, session.nextText());
+            break;
+        case Action::TypeKey:
+            Enter(form, 1, session.nextText());
+            break;
+        case Action::ClickEncrypt:
+            Click(form, cipher::kEncryptButton);
+            break;
+        case Action::ClickClear:
+            Click(form, cipher::kClearButton);
+            break;
+        case Action::ClickIndex:
+            (void)session.nextIndex(); // the window has no other buttons to click
+            break;
+        }
+    }
+    return 0;
+}
