@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+// Start-up of the Windows program's window: MainForm, first painted frame, exit.
+#include "first_frame_loop.hpp"
+#include "window/win32/main_window.hpp"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    HWND window = cipher::win32::CreateMainWindow(instance);
+    return window == nullptr ? 1 : cipher::bench::ShowUntilFirstFrame(window);
+}
