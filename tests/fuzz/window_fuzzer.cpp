@@ -131,7 +131,8 @@ void Click(MainForm& form, std::int16_t index) {
 namespace {
 
 // One application for the whole run, made before the first window, on the offscreen platform
-// unless another one is asked for.
+// unless another one is asked for. It lives until the process ends: Qt cannot be torn down
+// from an exit handler, so its fonts stay with it (window_leaks.supp).
 void EnsureApplication() {
     static int argc = 1;
     static char name[] = "window_fuzzer";
