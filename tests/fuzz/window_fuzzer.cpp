@@ -19,8 +19,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace cipher::fuzz {
 namespace {
@@ -39,8 +41,8 @@ template <typename Widget> Widget* Find(const MainForm& form, const char* name) 
 }
 
 QLineEdit* Field(const MainForm& form, std::size_t index) {
-    static const char* const names[] = {"Text2(0)", "Text2(1)", "Text2(2)"};
-    return Find<QLineEdit>(form, names[index]);
+    static constexpr std::array names{"Text2(0)", "Text2(1)", "Text2(2)"};
+    return Find<QLineEdit>(form, names.at(index));
 }
 
 bool IsLineBreakOrControl(char32_t c) {
@@ -49,7 +51,7 @@ bool IsLineBreakOrControl(char32_t c) {
 
 // What a single-line input field may hold, and that the worksheet holds the same.
 void CheckFields(const MainForm& form) {
-    const std::size_t limits[] = {kPlaintextMaxLength, kKeyMaxLength};
+    constexpr std::array limits{kPlaintextMaxLength, kKeyMaxLength};
     for (std::size_t i = 0; i < 2; ++i) {
         const QString shown = Field(form, i)->text();
         const Text text = ToText(shown);
@@ -75,7 +77,7 @@ void CheckShown(const MainForm& form) {
             "plain header shown");
     Require(ToText(Find<QLabel>(form, "Label1(4)")->text()) == sheet.Label1[4].caption(),
             "cipher header shown");
-    const char* const lists[] = {"List1(0)", "List1(1)"};
+    constexpr std::array lists{"List1(0)", "List1(1)"};
     for (std::size_t i = 0; i < 2; ++i) {
         const auto* view = Find<QListWidget>(form, lists[i]);
         Require(static_cast<std::size_t>(view->count()) == sheet.List1[i].count(), "rows shown");
@@ -102,7 +104,7 @@ void TypeAtEnd(QLineEdit* field, const Text& text) {
     }
 }
 
-void Enter(MainForm& form, std::size_t field, const Text& text) {
+void Enter(const MainForm& form, std::size_t field, const Text& text) {
     // Odd lengths are typed, even ones pasted: both ways in through the same inputs.
     if (text.size() % 2 == 1) {
         TypeAtEnd(Field(form, field), text);
@@ -114,8 +116,8 @@ void Enter(MainForm& form, std::size_t field, const Text& text) {
 
 void Click(MainForm& form, std::int16_t index) {
     const Snapshot before(form.worksheet());
-    const char* const buttons[] = {"Command1(0)", "Command1(1)"};
-    Find<QPushButton>(form, buttons[index])->click();
+    constexpr std::array buttons{"Command1(0)", "Command1(1)"};
+    Find<QPushButton>(form, buttons.at(static_cast<std::size_t>(index)))->click();
     if (index == kEncryptButton) {
         CheckEncrypted(before, form.worksheet());
     } else {
@@ -135,13 +137,13 @@ namespace {
 // from an exit handler, so its fonts stay with it (window_leaks.supp).
 void EnsureApplication() {
     static int argc = 1;
-    static char name[] = "window_fuzzer";
-    static char* argv[] = {name, nullptr};
+    static std::string name = "window_fuzzer";
+    static std::array<char*, 2> argv{name.data(), nullptr};
     static QApplication* application = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
-        return new QApplication(argc, argv);
+        return new QApplication(argc, argv.data());
     }();
     (void)application;
 }
