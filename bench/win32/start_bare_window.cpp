@@ -29,7 +29,8 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*showCmd*/) {
     const cipher::layout::Window& wanted = cipher::layout::MainWindow();
     const cipher::win32::Dpi dpi = cipher::win32::ScreenDpi();
     font = cipher::win32::CreateWindowFont(wanted.font, dpi);

@@ -3,7 +3,8 @@
 #include "first_frame_loop.hpp"
 #include "window/win32/main_window.hpp"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*showCmd*/) {
     HWND window = cipher::win32::CreateMainWindow(instance);
     return window == nullptr ? 1 : cipher::bench::ShowUntilFirstFrame(window);
 }

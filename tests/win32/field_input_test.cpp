@@ -4,6 +4,7 @@
 // no mark torn from its letter, one line only, form C.
 #include "main_window_fixture.hpp"
 
+#include <array>
 #include <cstring>
 
 namespace cipher::win32::testing {
@@ -57,20 +58,21 @@ struct PasteCase {
 };
 
 // Each expected text is cut by hand at the tenth character.
-const PasteCase kKeyPastes[] = {
-    {"into an empty field", L"", 0, 0, L"абвгдежзийклмно", L"абвгдежзий", 10},
-    {"over the whole text", L"пчела", 0, -1, L"0123456789ABC", L"0123456789", 10},
-    {"in the middle keeps both ends", L"абвгдежзи", 3, 3, L"XYZ", L"абвXгдежзи", 4},
-    {"over a selection in the middle", L"абвгдежзий", 2, 4, L"XYZ", L"абXYдежзий", 4},
-    {"line breaks become spaces", L"", 0, 0, L"ab\r\ncd\te\nf", L"ab cd e f", 9},
-    {"control characters are dropped", L"", 0, 0,
-     L"a\x01"
-     L"b\x1b"
-     L"c",
-     L"abc", 3},
-    {"an emoji that does not fit is left out whole", L"абвгдежзи", 9, 9, L"\U0001F600\U0001F600",
-     L"абвгдежзи\U0001F600", 11},
-    {"a letter is not parted from its mark", L"абвгдежзи", 9, 9, L"е\u0301", L"абвгдежзи", 9},
+constexpr std::array kKeyPastes{
+    PasteCase{"into an empty field", L"", 0, 0, L"абвгдежзийклмно", L"абвгдежзий", 10},
+    PasteCase{"over the whole text", L"пчела", 0, -1, L"0123456789ABC", L"0123456789", 10},
+    PasteCase{"in the middle keeps both ends", L"абвгдежзи", 3, 3, L"XYZ", L"абвXгдежзи", 4},
+    PasteCase{"over a selection in the middle", L"абвгдежзий", 2, 4, L"XYZ", L"абXYдежзий", 4},
+    PasteCase{"line breaks become spaces", L"", 0, 0, L"ab\r\ncd\te\nf", L"ab cd e f", 9},
+    PasteCase{"control characters are dropped", L"", 0, 0,
+              L"a\x01"
+              L"b\x1b"
+              L"c",
+              L"abc", 3},
+    PasteCase{"an emoji that does not fit is left out whole", L"абвгдежзи", 9, 9,
+              L"\U0001F600\U0001F600", L"абвгдежзи\U0001F600", 11},
+    PasteCase{"a letter is not parted from its mark", L"абвгдежзи", 9, 9, L"е\u0301", L"абвгдежзи",
+              9},
 };
 
 TEST_F(KeyFieldTest, PastedTextKeepsToTheRules) {

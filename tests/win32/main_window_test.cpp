@@ -220,9 +220,9 @@ TEST_F(MainWindowTest, FieldsAndListsCarryTheirAccessibleNames) {
     for (const auto& [name, accessibleName] : names) {
         HWND label = GetWindow(Child(name), GW_HWNDPREV);
         ASSERT_NE(label, nullptr) << name;
-        wchar_t className[16] = {};
-        GetClassNameW(label, className, 16);
-        EXPECT_EQ(_wcsicmp(className, L"Static"), 0) << name;
+        std::array<wchar_t, 16> className{};
+        GetClassNameW(label, className.data(), static_cast<int>(className.size()));
+        EXPECT_EQ(_wcsicmp(className.data(), L"Static"), 0) << name;
         EXPECT_EQ(TextOf(label), accessibleName) << name;
         EXPECT_EQ(GetWindowLongW(label, GWL_STYLE) & WS_VISIBLE, 0) << name;
     }

@@ -116,7 +116,7 @@ TEST_F(ProgramResources, IconHas32By32In256ColoursAndLargerSizes) {
     EXPECT_TRUE(sizesAndDepths.count({48, 32}));
     EXPECT_TRUE(sizesAndDepths.count({256, 32}));
 
-    HICON icon = static_cast<HICON>(
+    auto icon = static_cast<HICON>(
         LoadImageW(module_, MAKEINTRESOURCEW(MATRIX_CIPHER_ICON), IMAGE_ICON, 32, 32, 0));
     EXPECT_NE(icon, nullptr);
     DestroyIcon(icon);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace cipher::win32 {
 namespace {
 
@@ -13,14 +15,14 @@ struct Encoding {
     std::wstring units;
 };
 
-const Encoding kEncodings[] = {
-    {"empty", U"", L""},
-    {"Cyrillic, one unit each", U"шифър", L"шифър"},
-    {"emoji, a surrogate pair", U"a\U0001F600b",
-     L"a\xD83D\xDE00"
-     L"b"},
-    {"last code point", U"\U0010FFFF", L"\xDBFF\xDFFF"},
-    {"first supplementary code point", U"\U00010000", L"\xD800\xDC00"},
+const std::array kEncodings{
+    Encoding{"empty", U"", L""},
+    Encoding{"Cyrillic, one unit each", U"шифър", L"шифър"},
+    Encoding{"emoji, a surrogate pair", U"a\U0001F600b",
+             L"a\xD83D\xDE00"
+             L"b"},
+    Encoding{"last code point", U"\U0010FFFF", L"\xDBFF\xDFFF"},
+    Encoding{"first supplementary code point", U"\U00010000", L"\xD800\xDC00"},
 };
 
 TEST(Utf16, ConvertsBothWays) {
@@ -46,25 +48,16 @@ struct Position {
 };
 
 // "a😀b" is a, high, low, b: 4 units, 3 characters.
-const Position kPositions[] = {
-    {L"a\xD83D\xDE00"
-     L"b",
-     0, 0},
-    {L"a\xD83D\xDE00"
-     L"b",
-     1, 1},
-    {L"a\xD83D\xDE00"
-     L"b",
-     2, 1}, // between the halves: the emoji is not reached yet
-    {L"a\xD83D\xDE00"
-     L"b",
-     3, 2},
-    {L"a\xD83D\xDE00"
-     L"b",
-     4, 3},
-    {L"a\xD83D\xDE00"
-     L"b",
-     9, 3}, // past the end
+constexpr const wchar_t* kEmojiBetweenLetters = L"a\xD83D\xDE00"
+                                                L"b";
+
+constexpr std::array kPositions{
+    Position{kEmojiBetweenLetters, 0, 0}, // the start
+    Position{kEmojiBetweenLetters, 1, 1}, // after a
+    Position{kEmojiBetweenLetters, 2, 1}, // between the halves: the emoji is not reached yet
+    Position{kEmojiBetweenLetters, 3, 2}, // after the emoji
+    Position{kEmojiBetweenLetters, 4, 3}, // the end
+    Position{kEmojiBetweenLetters, 9, 3}, // past the end
 };
 
 TEST(Utf16, CountsCharactersBeforeAUnitPosition) {

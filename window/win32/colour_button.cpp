@@ -32,7 +32,7 @@ void DrawColourButton(const DRAWITEMSTRUCT& item, HBRUSH face, HFONT font) {
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previousFont);
 
-    if (item.itemState & ODS_FOCUS) {
+    if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = bounds;
         InflateRect(&focus, -kFocusInset, -kFocusInset);
         SetTextColor(dc, RGB(0, 0, 0));

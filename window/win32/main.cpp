@@ -4,12 +4,13 @@
 
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int showCmd) {
     HWND window = cipher::win32::CreateMainWindow(instance);
     if (window == nullptr) {
         return 1;
     }
-    ShowWindow(window, show);
+    ShowWindow(window, showCmd);
     UpdateWindow(window);
 
     MSG message;

@@ -8,8 +8,8 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
-LRESULT CALLBACK PaneProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR) {
+LRESULT CALLBACK PaneProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                          UINT_PTR /*subclassId*/, DWORD_PTR /*data*/) {
     switch (message) {
     case WM_GETDLGCODE:
         return DefSubclassProc(edit, message, wParam, lParam) &

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace cipher::win32 {
@@ -97,8 +98,8 @@ bool MayChangeText(UINT message) {
     }
 }
 
-LRESULT CALLBACK FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR data) {
+LRESULT CALLBACK FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                           UINT_PTR /*subclassId*/, DWORD_PTR data) {
     FieldRules& rules = *reinterpret_cast<FieldRules*>(data);
     switch (message) {
     case WM_CHAR: {
@@ -108,9 +109,9 @@ LRESULT CALLBACK FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         }
         if (IS_LOW_SURROGATE(unit)) {
-            const wchar_t pair[] = {rules.pendingHighSurrogate, unit, L'\0'};
+            const std::array<wchar_t, 3> pair{rules.pendingHighSurrogate, unit, L'\0'};
             if (rules.pendingHighSurrogate != 0) {
-                SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pair));
+                SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pair.data()));
             }
             rules.pendingHighSurrogate = 0;
             return 0;

@@ -47,8 +47,9 @@ std::u32string FromUtf16(std::wstring_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const wchar_t unit = text[i];
         if (StartsPair(text, i)) {
-            characters += kFirstSupplementary + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
-                          (static_cast<char32_t>(text[i + 1]) - 0xDC00);
+            const char32_t high = static_cast<char32_t>(unit) - 0xD800;
+            const char32_t low = static_cast<char32_t>(text[i + 1]) - 0xDC00;
+            characters += static_cast<char32_t>(kFirstSupplementary + (high << 10) + low);
             ++i;
         } else if (!IsHighSurrogate(unit) && !IsLowSurrogate(unit)) {
             characters += static_cast<char32_t>(unit);

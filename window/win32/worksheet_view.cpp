@@ -20,7 +20,8 @@ const Text* ShownText(const Worksheet& sheet, const layout::Control& control) {
     if (control.array == "Text1") {
         return &sheet.Text1[index].text();
     }
-    if (control.array == "Label1" && index >= sheet.Label1.kFirst && index <= sheet.Label1.kLast) {
+    using Headers = decltype(Worksheet::Label1);
+    if (control.array == "Label1" && index >= Headers::kFirst && index <= Headers::kLast) {
         return &sheet.Label1[index].caption();
     }
     return nullptr;
