@@ -22,7 +22,6 @@ public:
 
     State validate(QString& input, int& pos) const override;
 
-public slots:
     // The field's text as it stands after each change: the edit that follows is measured from it.
     void remember(const QString& text);
 

@@ -25,10 +25,10 @@ public:
 
     const Worksheet& worksheet() const { return sheet_; }
 
-private slots:
-    void command1Clicked(std::int16_t index);
-
 private:
+    // A click on Command1(index), handed to the worksheet's dispatch; then the window shows the
+    // worksheet again.
+    void command1Clicked(std::int16_t index);
     void buildControls();
     void connectFields();
     void chainTabOrder();
