@@ -3,6 +3,7 @@
 #include "app/display.hpp"
 #include "window/layout.hpp"
 #include "window/qt/main_form.hpp"
+#include "window/qt/window_font.hpp"
 
 #include <QApplication>
 #include <QIcon>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
         QString::fromLatin1(version.data(), static_cast<qsizetype>(version.size())));
     QApplication::setDesktopFileName(QStringLiteral(MATRIX_CIPHER_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/matrix-cipher-32.png")));
+    cipher::UseWindowFontAsDefault();
 
     cipher::MainForm form;
     form.show();

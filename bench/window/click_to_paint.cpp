@@ -2,6 +2,7 @@
 // Time from a click on "Кодирай" to the end of the paint that shows its result, as the median of
 // many clicks that alternate between two keys, so that every click changes what is shown.
 #include "window/qt/main_form.hpp"
+#include "window/qt/window_font.hpp"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,6 +32,7 @@ public:
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    cipher::UseWindowFontAsDefault(); // as the program does
     cipher::MainForm form;
     form.show();
     PaintCounter counter;

@@ -5,8 +5,8 @@
 // out the one cost every text-showing window pays. start_empty_window leaves even that out.
 #include "first_frame.hpp"
 #include "window/layout.hpp"
+#include "window/qt/window_font.hpp"
 
-#include <QFont>
 #include <QPainter>
 
 namespace {
@@ -24,15 +24,12 @@ protected:
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    cipher::UseWindowFontAsDefault(); // as the program does; the window takes it from there
     const cipher::layout::Window& wanted = cipher::layout::MainWindow();
     BareWindow window;
     window.setWindowTitle(
         QString::fromUcs4(wanted.title.data(), static_cast<qsizetype>(wanted.title.size())));
     window.setFixedSize(cipher::layout::ToPixels(wanted.client.width, 96),
                         cipher::layout::ToPixels(wanted.client.height, 96));
-    QFont font(QString::fromLatin1(wanted.font.family.data(),
-                                   static_cast<qsizetype>(wanted.font.family.size())));
-    font.setPointSize(wanted.font.pointSize);
-    window.setFont(font);
     return cipher::bench::ShowUntilFirstFrame(window);
 }

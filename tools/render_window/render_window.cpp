@@ -2,6 +2,7 @@
 // Renders the window, after one click on "Кодирай" with the sample input, to a PNG file.
 // tools/screenshot runs it on the offscreen platform.
 #include "window/qt/main_form.hpp"
+#include "window/qt/window_font.hpp"
 
 #include <QApplication>
 #include <QPixmap>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
+    cipher::UseWindowFontAsDefault(); // as the program does
     cipher::MainForm form;
     form.show();
     form.findChild<QPushButton*>(QStringLiteral("Command1(0)"))->click();

@@ -5,6 +5,7 @@
 #include "window/qt/field_validator.hpp"
 #include "window/qt/qt_text.hpp"
 #include "window/qt/solid_button.hpp"
+#include "window/qt/window_font.hpp"
 #include "worksheet/commands.hpp"
 
 #include <QLabel>
@@ -37,15 +38,6 @@ void FillBackground(QWidget* widget, layout::Rgb colour) {
     widget->setAutoFillBackground(true);
 }
 
-QFont WindowFont(const layout::Font& wanted) {
-    QFont font(
-        QString::fromLatin1(wanted.family.data(), static_cast<qsizetype>(wanted.family.size())));
-    font.setPointSize(wanted.pointSize);
-    font.setWeight(static_cast<QFont::Weight>(wanted.weight));
-    font.setStyleHint(QFont::Serif);
-    return font;
-}
-
 // The pane keeps the worksheet's CR LF line breaks; a Qt text document wants one LF.
 QString PaneText(const Text& text) {
     QString pane = ToQString(text);
@@ -68,7 +60,7 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent) {
     setFixedSize(Pixels(window.client.width), Pixels(window.client.height));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(WindowFont(window.font));
+    setFont(WindowFont());
     FillBackground(this, window.background);
 
     buildControls();
