@@ -4,15 +4,15 @@
 // field or typed at its end, one key event a character, so the field rules meet every input;
 // the buttons are clicked. After every action the fields must hold what a field may hold, the
 // worksheet what the window shows, and every click the result the worksheet's checks demand.
+#include "form_access.hpp"
 #include "fuzz_input.hpp"
 #include "session_checks.hpp"
+#include "user_input.hpp"
 #include "window/qt/main_form.hpp"
 #include "window/qt/qt_text.hpp"
 #include "worksheet/commands.hpp"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,16 +34,8 @@ void Require(bool holds, const char* what) {
     }
 }
 
-template <typename Widget> Widget* Find(const MainForm& form, const char* name) {
-    auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
-    Require(widget != nullptr, name);
-    return widget;
-}
-
-QLineEdit* Field(const MainForm& form, std::size_t index) {
-    static constexpr std::array names{"Text2(0)", "Text2(1)", "Text2(2)"};
-    return Find<QLineEdit>(form, names.at(index));
-}
+using testing::Control;
+using testing::Field;
 
 bool IsLineBreakOrControl(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
@@ -53,7 +45,7 @@ bool IsLineBreakOrControl(char32_t c) {
 void CheckFields(const MainForm& form) {
     constexpr std::array limits{kPlaintextMaxLength, kKeyMaxLength};
     for (std::size_t i = 0; i < 2; ++i) {
-        const QString shown = Field(form, i)->text();
+        const QString shown = Field(form, static_cast<int>(i))->text();
         const Text text = ToText(shown);
         Require(text.size() <= limits[i], "a field holds more characters than its limit");
         for (char32_t c : text) {
@@ -72,14 +64,14 @@ void CheckShown(const MainForm& form) {
     Require(ToText(Field(form, 2)->text()) == sheet.Text2[2].text(), "ciphertext shown");
     QString pane = ToQString(sheet.Text1[0].text());
     pane.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Require(Find<QPlainTextEdit>(form, "Text1(0)")->toPlainText() == pane, "message shown");
-    Require(ToText(Find<QLabel>(form, "Label1(3)")->text()) == sheet.Label1[3].caption(),
+    Require(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText() == pane, "message shown");
+    Require(ToText(Control<QLabel>(form, "Label1(3)")->text()) == sheet.Label1[3].caption(),
             "plain header shown");
-    Require(ToText(Find<QLabel>(form, "Label1(4)")->text()) == sheet.Label1[4].caption(),
+    Require(ToText(Control<QLabel>(form, "Label1(4)")->text()) == sheet.Label1[4].caption(),
             "cipher header shown");
     constexpr std::array lists{"List1(0)", "List1(1)"};
     for (std::size_t i = 0; i < 2; ++i) {
-        const auto* view = Find<QListWidget>(form, lists[i]);
+        const auto* view = Control<QListWidget>(form, lists[i]);
         Require(static_cast<std::size_t>(view->count()) == sheet.List1[i].count(), "rows shown");
         for (int row = 0; row < view->count(); ++row) {
             Require(ToText(view->item(row)->text()) ==
@@ -89,27 +81,14 @@ void CheckShown(const MainForm& form) {
     }
 }
 
-void Paste(QLineEdit* field, const Text& text) {
-    QGuiApplication::clipboard()->setText(ToQString(text));
-    field->selectAll();
-    field->paste();
-}
-
-void TypeAtEnd(QLineEdit* field, const Text& text) {
-    field->end(false);
-    for (char32_t c : text) {
-        const QString character = ToQString(std::u32string_view(&c, 1));
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-        QApplication::sendEvent(field, &press);
-    }
-}
-
 void Enter(const MainForm& form, std::size_t field, const Text& text) {
     // Odd lengths are typed, even ones pasted: both ways in through the same inputs.
+    QLineEdit* edit = Field(form, static_cast<int>(field));
     if (text.size() % 2 == 1) {
-        TypeAtEnd(Field(form, field), text);
+        edit->end(false);
+        testing::Type(edit, ToQString(text));
     } else {
-        Paste(Field(form, field), text);
+        testing::PasteOver(edit, ToQString(text));
     }
     CheckFields(form);
 }
@@ -117,7 +96,7 @@ void Enter(const MainForm& form, std::size_t field, const Text& text) {
 void Click(MainForm& form, std::int16_t index) {
     const Snapshot before(form.worksheet());
     constexpr std::array buttons{"Command1(0)", "Command1(1)"};
-    Find<QPushButton>(form, buttons.at(static_cast<std::size_t>(index)))->click();
+    Control<QPushButton>(form, buttons.at(static_cast<std::size_t>(index)))->click();
     if (index == kEncryptButton) {
         CheckEncrypted(before, form.worksheet());
     } else {
