@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/layout.hpp"
 
+#include "window/version.hpp"
 #include "worksheet/constants.hpp"
 
 #include <algorithm>
@@ -21,14 +22,13 @@ constexpr Window kMainWindow{
     .client = {0, 0, 7215, 6360},
     .background = kWindowBackground,
     .font = {"Times New Roman", 12, 400, 204},
-    .version = "1.00",
+    .version = kVersion,
 };
 
-constexpr Control Label(int index, std::string_view name, std::u32string_view caption, Twips bounds,
+constexpr Control Label(int index, std::u32string_view caption, Twips bounds,
                         Align align = Align::Left) {
     return {.array = "Label1",
             .index = index,
-            .name = name,
             .kind = Kind::Label,
             .caption = caption,
             .bounds = bounds,
@@ -37,63 +37,54 @@ constexpr Control Label(int index, std::string_view name, std::u32string_view ca
 }
 
 constexpr std::array kControls{
-    Label(0, "Label1(0)", U"Информатика - матричен транспозиционен шифър", {600, 0, 5655, 375},
-          Align::Centre),
-    Label(1, "Label1(1)", U"Открит текст:", {120, 480, 1935, 405}),
+    Label(0, U"Информатика - матричен транспозиционен шифър", {600, 0, 5655, 375}, Align::Centre),
+    Label(1, U"Открит текст:", {120, 480, 1935, 405}),
     Control{.array = "Text2",
             .index = 0,
-            .name = "Text2(0)",
             .kind = Kind::TextField,
             .bounds = {2040, 480, 5055, 405},
             .maxLength = kPlaintextMaxLength,
             .accessibleName = U"Открит текст"},
-    Label(2, "Label1(2)", U"Криптографски ключ:", {120, 960, 2535, 405}),
+    Label(2, U"Криптографски ключ:", {120, 960, 2535, 405}),
     Control{.array = "Text2",
             .index = 1,
-            .name = "Text2(1)",
             .kind = Kind::TextField,
             .bounds = {2640, 960, 1695, 405},
             .maxLength = kKeyMaxLength,
             .accessibleName = U"Криптографски ключ"},
-    Label(3, "Label1(3)", kInitialPlainHeader, {1800, 1440, 1695, 405}),
-    Label(4, "Label1(4)", kInitialCipherHeader, {3720, 1440, 1695, 405}),
+    Label(3, kInitialPlainHeader, {1800, 1440, 1695, 405}),
+    Label(4, kInitialCipherHeader, {3720, 1440, 1695, 405}),
     Control{.array = "List1",
             .index = 0,
-            .name = "List1(0)",
             .kind = Kind::List,
             .bounds = {1800, 1800, 1695, 2055},
             .accessibleName = U"Начална матрица"},
     Control{.array = "List1",
             .index = 1,
-            .name = "List1(1)",
             .kind = Kind::List,
             .bounds = {3720, 1800, 1695, 2055},
             .accessibleName = U"Крайна матрица"},
     Control{.array = "Command1",
             .index = 0,
-            .name = "Command1(0)",
             .kind = Kind::Button,
             .caption = U"Кодирай",
             .bounds = {120, 1920, 1335, 375},
             .background = kEncryptGreen},
     Control{.array = "Command1",
             .index = 1,
-            .name = "Command1(1)",
             .kind = Kind::Button,
             .caption = U"Чисти",
             .bounds = {5760, 3240, 1335, 375},
             .background = kClearRed},
-    Label(5, "Label1(5)", U"Криптиран текст:", {120, 3960, 1935, 405}),
+    Label(5, U"Криптиран текст:", {120, 3960, 1935, 405}),
     Control{.array = "Text2",
             .index = 2,
-            .name = "Text2(2)",
             .kind = Kind::TextField,
             .bounds = {2040, 3960, 5055, 405},
             .readOnly = true,
             .accessibleName = U"Криптиран текст"},
     Control{.array = "Text1",
             .index = 0,
-            .name = "Text1(0)",
             .kind = Kind::TextPane,
             .bounds = {120, 4440, 6975, 1815},
             .readOnly = true,
@@ -101,20 +92,16 @@ constexpr std::array kControls{
     // The working lists of the key and text letters: part of the worksheet, never shown.
     Control{.array = "List1",
             .index = 2,
-            .name = "List1(2)",
             .kind = Kind::List,
             .bounds = {5520, 960, 615, 2055},
             .shown = false},
     Control{.array = "List1",
             .index = 3,
-            .name = "List1(3)",
             .kind = Kind::List,
             .bounds = {6120, 960, 615, 2055},
-            .shown = false,
-            .sorted = true},
+            .shown = false},
     Control{.array = "List1",
             .index = 4,
-            .name = "List1(4)",
             .kind = Kind::List,
             .bounds = {6720, 960, 615, 2055},
             .shown = false},
@@ -139,13 +126,21 @@ std::span<const std::string_view> TabOrder() {
     return kTabOrder;
 }
 
-const Control& ControlNamed(std::string_view name) {
+std::string NameOf(const Control& control) {
+    return std::string(control.array) + "(" + std::to_string(control.index) + ")";
+}
+
+std::size_t RowNamed(std::string_view name) {
     auto found = std::find_if(kControls.begin(), kControls.end(),
-                              [name](const Control& control) { return control.name == name; });
+                              [name](const Control& control) { return NameOf(control) == name; });
     if (found == kControls.end()) {
         throw std::out_of_range("no control named " + std::string(name));
     }
-    return *found;
+    return static_cast<std::size_t>(found - kControls.begin());
+}
+
+const Control& ControlNamed(std::string_view name) {
+    return kControls[RowNamed(name)];
 }
 
 } // namespace cipher::layout

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace cipher::layout {
@@ -40,7 +41,6 @@ enum class Align { Left, Centre };
 struct Control {
     std::string_view array; // the control array, "Text2"
     int index;              // its index in the array
-    std::string_view name;  // "Text2(0)"
     Kind kind;
     // Caption of a label or button. Fields and lists show the worksheet's texts instead.
     std::u32string_view caption = {};
@@ -49,7 +49,6 @@ struct Control {
     Align align = Align::Left;
     bool readOnly = false;
     bool shown = true;
-    bool sorted = false;
     std::size_t maxLength = 0; // characters; 0 for no limit
     // The name a screen reader speaks; empty where the caption itself is the name.
     std::u32string_view accessibleName = {};
@@ -79,7 +78,12 @@ std::span<const Control> Controls();
 // the focus.
 std::span<const std::string_view> TabOrder();
 
-// The control of that name; throws std::out_of_range for an unknown name.
+// The control's name, its array and index: "Text2(0)".
+std::string NameOf(const Control& control);
+
+// The row in Controls() of the control of that name, and that control; both throw
+// std::out_of_range for an unknown name.
+std::size_t RowNamed(std::string_view name);
 const Control& ControlNamed(std::string_view name);
 
 } // namespace cipher::layout

@@ -2,6 +2,8 @@
 // The window's layout table: sizes in pixels, names and the keyboard order.
 #include "window/layout.hpp"
 
+#include "expected/window_pixels.hpp"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -11,8 +13,8 @@ namespace cipher::layout {
 namespace {
 
 TEST(Layout, ClientAreaIs481By424PixelsAt96DotsPerInch) {
-    EXPECT_EQ(ToPixels(MainWindow().client.width, 96), 481);
-    EXPECT_EQ(ToPixels(MainWindow().client.height, 96), 424);
+    EXPECT_EQ(ToPixels(MainWindow().client.width, 96), expected::kClientWidth);
+    EXPECT_EQ(ToPixels(MainWindow().client.height, 96), expected::kClientHeight);
     EXPECT_EQ(ToPixels(MainWindow().client.width, 144), 722); // 721.5 rounds up
     EXPECT_EQ(ToPixels(15, 96), 1);
 }
@@ -23,7 +25,7 @@ TEST(Layout, EveryShownControlLiesInsideTheClientArea) {
         if (!control.shown) {
             continue;
         }
-        SCOPED_TRACE(std::string(control.name));
+        SCOPED_TRACE(NameOf(control));
         EXPECT_GE(control.bounds.left, 0);
         EXPECT_GE(control.bounds.top, 0);
         EXPECT_LE(control.bounds.left + control.bounds.width, client.width);
@@ -32,21 +34,21 @@ TEST(Layout, EveryShownControlLiesInsideTheClientArea) {
 }
 
 TEST(Layout, NamesAreUniqueAndSpellArrayAndIndex) {
-    std::set<std::string_view> names;
+    std::set<std::string> names;
     for (const Control& control : Controls()) {
-        EXPECT_TRUE(names.insert(control.name).second) << control.name;
-        EXPECT_EQ(control.name,
-                  std::string(control.array) + "(" + std::to_string(control.index) + ")");
+        EXPECT_TRUE(names.insert(NameOf(control)).second) << NameOf(control);
     }
     EXPECT_EQ(names.size(), 17u);
+    EXPECT_EQ(NameOf(Controls()[2]), "Text2(0)");
+    EXPECT_EQ(RowNamed("Text2(0)"), 2u);
 }
 
 TEST(Layout, TabOrderNamesEveryFocusableControlOnce) {
-    std::set<std::string_view> inOrder(TabOrder().begin(), TabOrder().end());
+    std::set<std::string, std::less<>> inOrder(TabOrder().begin(), TabOrder().end());
     EXPECT_EQ(inOrder.size(), TabOrder().size());
     for (const Control& control : Controls()) {
         const bool focusable = control.shown && control.kind != Kind::Label;
-        EXPECT_EQ(inOrder.count(control.name), focusable ? 1u : 0u) << control.name;
+        EXPECT_EQ(inOrder.count(NameOf(control)), focusable ? 1u : 0u) << NameOf(control);
     }
     EXPECT_EQ(TabOrder().front(), "Text1(0)");
 }

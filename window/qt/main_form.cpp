@@ -6,7 +6,6 @@
 #include "window/qt/qt_text.hpp"
 #include "window/qt/solid_button.hpp"
 #include "window/qt/window_font.hpp"
-#include "worksheet/commands.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,23 +37,11 @@ void FillBackground(QWidget* widget, layout::Rgb colour) {
     widget->setAutoFillBackground(true);
 }
 
-// The pane keeps the worksheet's CR LF line breaks; a Qt text document wants one LF.
-QString PaneText(const Text& text) {
-    QString pane = ToQString(text);
-    pane.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return pane;
-}
-
-void ShowItems(QListWidget* view, const List& list) {
-    view->clear();
-    for (const Text& item : list.items()) {
-        view->addItem(ToQString(item));
-    }
-}
-
 } // namespace
 
-MainForm::MainForm(QWidget* parent) : QWidget(parent) {
+MainForm::MainForm(QWidget* parent)
+    : QWidget(parent), binding_(LineBreaks::Lf, &NormalizedC),
+      controls_(layout::Controls().size(), nullptr) {
     const layout::Window& window = layout::MainWindow();
     setWindowTitle(ToQString(window.title));
     setFixedSize(Pixels(window.client.width), Pixels(window.client.height));
@@ -63,94 +50,77 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent) {
     setFont(WindowFont());
     FillBackground(this, window.background);
 
-    buildControls();
+    const auto rows = layout::Controls();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row].shown) {
+            controls_[row] = createControl(rows[row]);
+        }
+    }
     showWorksheet();
-    connectFields();
     chainTabOrder();
-    text1_->setFocus();
+    controls_[layout::RowNamed(layout::TabOrder().front())]->setFocus();
 }
 
-void MainForm::buildControls() {
-    for (const layout::Control& control : layout::Controls()) {
-        if (!control.shown) {
-            continue; // the worksheet's working lists
-        }
-        const auto index = static_cast<std::size_t>(control.index);
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-        case layout::Kind::Label: {
-            auto* label = new QLabel(ToQString(control.caption), this);
-            label->setAlignment(
-                Qt::AlignTop |
-                (control.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-            label1_.at(index) = label;
-            widget = label;
-            break;
-        }
-        case layout::Kind::TextField: {
-            auto* field = new QLineEdit(this);
-            field->setReadOnly(control.readOnly);
-            if (control.maxLength > 0) {
-                auto* validator = new FieldValidator(control.maxLength, field);
-                field->setValidator(validator);
-                connect(field, &QLineEdit::textChanged, validator, &FieldValidator::remember);
-            }
-            text2_.at(index) = field;
-            widget = field;
-            break;
-        }
-        case layout::Kind::TextPane:
-            text1_ = new QPlainTextEdit(this);
-            text1_->setReadOnly(true);
-            text1_->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                            Qt::TextSelectableByKeyboard);
-            text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            text1_->setTabChangesFocus(true);
-            widget = text1_;
-            break;
-        case layout::Kind::List:
-            list1_.at(index) = new QListWidget(this);
-            widget = list1_.at(index);
-            break;
-        case layout::Kind::Button: {
-            auto* button = new SolidButton(ToQString(control.caption),
-                                           ToQColor(control.background.value()), this);
-            connect(button, &QPushButton::clicked, this,
-                    [this, index = static_cast<std::int16_t>(control.index)] {
-                        command1Clicked(index);
-                    });
-            command1_.at(index) = button;
-            widget = button;
-            break;
-        }
-        }
-        widget->setObjectName(
-            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
-        widget->setGeometry(Geometry(control.bounds));
-        if (control.kind == layout::Kind::Label && control.background) {
-            FillBackground(widget, *control.background);
-        }
-        if (!control.accessibleName.empty()) {
-            widget->setAccessibleName(ToQString(control.accessibleName));
-        }
+QWidget* MainForm::createControl(const layout::Control& control) {
+    const auto index = static_cast<std::size_t>(control.index);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case layout::Kind::Label: {
+        auto* label = new QLabel(this);
+        label->setAlignment(
+            Qt::AlignTop |
+            (control.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+        FillBackground(label, control.background.value());
+        widget = label;
+        break;
     }
-}
-
-// The worksheet follows the two input fields as the user edits them.
-void MainForm::connectFields() {
-    for (std::size_t i : {std::size_t{0}, std::size_t{1}}) {
-        connect(text2_.at(i), &QLineEdit::textChanged, this,
-                [this, i](const QString& text) { sheet_.Text2[i].setText(ToText(text)); });
+    case layout::Kind::TextField: {
+        auto* field = new QLineEdit(this);
+        field->setReadOnly(control.readOnly);
+        if (IsInputField(control)) {
+            field->setValidator(new FieldValidator(binding_, index, field));
+            // The worksheet follows the field on every change, so that it always equals what
+            // the window shows.
+            connect(field, &QLineEdit::textChanged, this,
+                    [this, index](const QString& text) { binding_.Take(index, UnitsOf(text)); });
+        }
+        widget = field;
+        break;
     }
+    case layout::Kind::TextPane: {
+        auto* pane = new QPlainTextEdit(this);
+        pane->setReadOnly(true);
+        pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        pane->setTabChangesFocus(true);
+        widget = pane;
+        break;
+    }
+    case layout::Kind::List:
+        widget = new QListWidget(this);
+        break;
+    case layout::Kind::Button: {
+        auto* button = new SolidButton(ToQColor(control.background.value()), this);
+        connect(
+            button, &QPushButton::clicked, this,
+            [this, index = static_cast<std::int16_t>(control.index)] { command1Clicked(index); });
+        widget = button;
+        break;
+    }
+    }
+    widget->setObjectName(QString::fromStdString(layout::NameOf(control)));
+    widget->setGeometry(Geometry(control.bounds));
+    if (!control.accessibleName.empty()) {
+        widget->setAccessibleName(ToQString(control.accessibleName));
+    }
+    return widget;
 }
 
 void MainForm::chainTabOrder() {
     QWidget* previous = nullptr;
     for (std::string_view name : layout::TabOrder()) {
-        auto* widget = findChild<QWidget*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-            Qt::FindDirectChildrenOnly);
+        QWidget* widget = controls_[layout::RowNamed(name)];
         widget->setFocusPolicy(Qt::StrongFocus);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);
@@ -160,27 +130,37 @@ void MainForm::chainTabOrder() {
 }
 
 void MainForm::command1Clicked(std::int16_t index) {
-    Command1Click(sheet_, index);
+    binding_.Click(index);
     showWorksheet();
 }
 
 void MainForm::showWorksheet() {
-    for (std::size_t i = 0; i < text2_.size(); ++i) {
-        const QString text = ToQString(sheet_.Text2[i].text());
-        if (text2_.at(i)->text() != text) {
-            text2_.at(i)->setText(text);
+    for (const WorksheetBinding::Change& change : binding_.Changes()) {
+        QWidget* widget = controls_[change.row];
+        const QString text = ToQString(change.shown.text);
+        switch (change.control.kind) {
+        case layout::Kind::Label:
+            // QLabel itself tells a listening screen reader that the header has a new name.
+            static_cast<QLabel*>(widget)->setText(text);
+            break;
+        case layout::Kind::TextField:
+            static_cast<QLineEdit*>(widget)->setText(text);
+            break;
+        case layout::Kind::TextPane:
+            static_cast<QPlainTextEdit*>(widget)->setPlainText(text);
+            break;
+        case layout::Kind::List: {
+            auto* list = static_cast<QListWidget*>(widget);
+            list->clear();
+            for (const std::u16string& item : change.shown.items) {
+                list->addItem(ToQString(item));
+            }
+            break;
         }
-    }
-    const QString pane = PaneText(sheet_.Text1[0].text());
-    if (text1_->toPlainText() != pane) {
-        text1_->setPlainText(pane);
-    }
-    for (std::size_t i = 3; i <= 4; ++i) {
-        // QLabel itself tells a listening screen reader that the header has a new name.
-        label1_.at(i)->setText(ToQString(sheet_.Label1[i].caption()));
-    }
-    for (std::size_t i = 0; i < list1_.size(); ++i) {
-        ShowItems(list1_.at(i), sheet_.List1[i]);
+        case layout::Kind::Button:
+            static_cast<QPushButton*>(widget)->setText(text);
+            break;
+        }
     }
 }
 

@@ -2,18 +2,12 @@
 // The program's one window: it shows the worksheet and hands each button click to its commands.
 #pragma once
 
-#include "worksheet/worksheet.hpp"
+#include "window/worksheet_binding.hpp"
 
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
-
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
+#include <vector>
 
 namespace cipher {
 
@@ -23,24 +17,20 @@ class MainForm : public QWidget {
 public:
     explicit MainForm(QWidget* parent = nullptr);
 
-    const Worksheet& worksheet() const { return sheet_; }
+    const Worksheet& worksheet() const { return binding_.worksheet(); }
 
 private:
     // A click on Command1(index), handed to the worksheet's dispatch; then the window shows the
     // worksheet again.
     void command1Clicked(std::int16_t index);
-    void buildControls();
-    void connectFields();
+    QWidget* createControl(const layout::Control& control);
     void chainTabOrder();
-    // Brings every shown control up to date with the worksheet.
+    // Rewrites the controls whose content the worksheet changed.
     void showWorksheet();
 
-    Worksheet sheet_;
-    std::array<QLineEdit*, 3> text2_{};
-    QPlainTextEdit* text1_ = nullptr;
-    std::array<QLabel*, 6> label1_{};
-    std::array<QListWidget*, 2> list1_{};
-    std::array<QPushButton*, 2> command1_{};
+    WorksheetBinding binding_;
+    // The widget of each row of the layout table; null for the working lists, never shown.
+    std::vector<QWidget*> controls_;
 };
 
 } // namespace cipher

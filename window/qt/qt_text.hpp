@@ -1,22 +1,36 @@
 // SPDX-License-Identifier: MIT
-// Between the worksheet's texts (one char32_t per character) and Qt's UTF-16 strings.
+// Between the binding's UTF-16 and the worksheet's texts on one side and Qt's strings on the
+// other. QString is UTF-16 too, so the binding's texts pass unit for unit.
 #pragma once
 
-#include "worksheet/worksheet.hpp"
+#include "window/utf16.hpp"
 
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace cipher {
 
-inline QString ToQString(std::u32string_view text) {
-    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+inline QString ToQString(std::u16string_view units) {
+    return QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size()));
 }
 
-// A lone surrogate, which no real character leaves behind, becomes U+FFFD.
-inline Text ToText(const QString& text) {
-    return text.toStdU32String();
+inline QString ToQString(std::u32string_view text) {
+    return ToQString(utf16::FromText(text));
+}
+
+inline std::u16string_view UnitsOf(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+inline std::u32string ToText(const QString& text) {
+    return utf16::ToText(UnitsOf(text));
+}
+
+// Qt's own normaliser, for the binding.
+inline std::u32string NormalizedC(std::u32string_view text) {
+    return ToText(ToQString(text).normalized(QString::NormalizationForm_C));
 }
 
 } // namespace cipher

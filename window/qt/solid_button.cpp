@@ -5,8 +5,7 @@
 
 namespace cipher {
 
-SolidButton::SolidButton(const QString& caption, QColor colour, QWidget* parent)
-    : QPushButton(caption, parent), colour_(colour) {}
+SolidButton::SolidButton(QColor colour, QWidget* parent) : QPushButton(parent), colour_(colour) {}
 
 void SolidButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);

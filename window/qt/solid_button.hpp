@@ -14,9 +14,7 @@ class SolidButton : public QPushButton {
     Q_OBJECT
 
 public:
-    SolidButton(const QString& caption, QColor colour, QWidget* parent);
-
-    QColor colour() const { return colour_; }
+    SolidButton(QColor colour, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

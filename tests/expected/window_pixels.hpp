@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// Where every shown control stands at 96 dots per inch, in pixels from the client area's top-left
+// corner: the twips of the window's description divided by 15, worked out by hand. Every front
+// end is checked against this one table.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace cipher::expected {
+
+inline constexpr int kClientWidth = 481;
+inline constexpr int kClientHeight = 424;
+
+struct PixelBounds {
+    std::string_view name;
+    int left, top, width, height;
+};
+
+inline constexpr std::array<PixelBounds, 14> kShownControls{{
+    {"Label1(0)", 40, 0, 377, 25},
+    {"Label1(1)", 8, 32, 129, 27},
+    {"Text2(0)", 136, 32, 337, 27},
+    {"Label1(2)", 8, 64, 169, 27},
+    {"Text2(1)", 176, 64, 113, 27},
+    {"Label1(3)", 120, 96, 113, 27},
+    {"Label1(4)", 248, 96, 113, 27},
+    {"List1(0)", 120, 120, 113, 137},
+    {"List1(1)", 248, 120, 113, 137},
+    {"Command1(0)", 8, 128, 89, 25},
+    {"Command1(1)", 384, 216, 89, 25},
+    {"Label1(5)", 8, 264, 129, 27},
+    {"Text2(2)", 136, 264, 337, 27},
+    {"Text1(0)", 8, 296, 465, 121},
+}};
+
+} // namespace cipher::expected

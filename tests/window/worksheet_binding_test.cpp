@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+// The binding every front end shares: which controls it has rewritten, and what the input fields
+// keep of an edit.
+#include "window/worksheet_binding.hpp"
+
+#include "expected/field_cases.hpp"
+#include "expected/sample.hpp"
+#include "row_name.hpp"
+#include "window/utf16.hpp"
+#include "worksheet/commands.hpp"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <set>
+#include <string>
+
+namespace cipher {
+namespace {
+
+// Enough of form C for these tests: "и" and a combining breve compose to "й".
+std::u32string ComposeShortI(std::u32string_view text) {
+    std::u32string composed;
+    for (char32_t c : text) {
+        if (c == U'\u0306' && !composed.empty() && composed.back() == U'и') {
+            composed.back() = U'й';
+        } else {
+            composed += c;
+        }
+    }
+    return composed;
+}
+
+std::set<std::string> NamesOf(const std::vector<WorksheetBinding::Change>& changes) {
+    std::set<std::string> names;
+    for (const auto& change : changes) {
+        names.insert(layout::NameOf(change.control));
+    }
+    return names;
+}
+
+TEST(Changes, FirstEveryShownControlThenOnlyWhatAClickChanged) {
+    WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
+    EXPECT_EQ(binding.Changes().size(), 14u);
+    EXPECT_TRUE(binding.Changes().empty());
+
+    binding.Click(kEncryptButton);
+    const auto changes = binding.Changes();
+    EXPECT_EQ(NamesOf(changes), (std::set<std::string>{"Label1(3)", "Label1(4)", "List1(0)",
+                                                       "List1(1)", "Text2(2)", "Text1(0)"}));
+    for (const auto& change : changes) {
+        if (layout::NameOf(change.control) == "List1(1)") {
+            ASSERT_EQ(change.shown.items.size(), expected::kSampleFinalMatrix.size());
+            EXPECT_EQ(change.shown.items[6], utf16::FromText(expected::kSampleFinalMatrix[6]));
+        }
+    }
+    binding.Click(kEncryptButton); // the same result again: nothing to rewrite
+    EXPECT_TRUE(binding.Changes().empty());
+}
+
+TEST(Changes, ThePaneHasTheToolkitsLineBreaks) {
+    for (const LineBreaks breaks : {LineBreaks::Lf, LineBreaks::CrLf}) {
+        WorksheetBinding binding(breaks, &ComposeShortI);
+        for (const auto& change : binding.Changes()) {
+            if (change.control.kind == layout::Kind::TextPane) {
+                const std::u16string expected = breaks == LineBreaks::CrLf ? u"\r\n" : u"\n";
+                EXPECT_TRUE(change.shown.text.ends_with(u"шифър" + expected));
+                EXPECT_EQ(change.shown.text.find(breaks == LineBreaks::CrLf ? u"\n\n" : u"\r"),
+                          std::u16string::npos);
+            }
+        }
+    }
+}
+
+TEST(Take, TheWorksheetFollowsTheFieldWhichIsNotRewritten) {
+    WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
+    (void)binding.Changes();
+    binding.Take(1, u"ключ");
+    EXPECT_EQ(binding.worksheet().Text2[1].text(), U"ключ");
+    EXPECT_TRUE(binding.Changes().empty());
+
+    binding.Click(kClearButton); // now the worksheet empties the field: it is rewritten
+    EXPECT_EQ(NamesOf(binding.Changes()).count("Text2(1)"), 1u);
+    EXPECT_THROW(binding.Take(2, u"x"), std::out_of_range);
+}
+
+class SharedFieldCase : public ::testing::TestWithParam<expected::FieldCase> {};
+
+TEST_P(SharedFieldCase, KeepsWhatEveryFrontEndKeeps) {
+    const expected::FieldCase& paste = GetParam();
+    WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
+    const std::u16string start = utf16::FromText(paste.start);
+    binding.Take(paste.field, start);
+    const std::u16string edited = start + std::u16string(paste.pasted);
+    const auto kept = binding.Kept(paste.field, edited, edited.size());
+    EXPECT_EQ(kept.text, utf16::FromText(paste.kept));
+    EXPECT_EQ(kept.cursor, kept.text.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pasted, SharedFieldCase, ::testing::ValuesIn(expected::kFieldCases),
+                         testing::RowName{});
+
+struct EditCase {
+    const char* name;
+    std::u16string_view before;
+    std::u16string_view edited;
+    std::size_t cursor; // UTF-16 units, in and out
+    std::u16string_view kept;
+    std::size_t keptCursor;
+
+    friend void PrintTo(const EditCase& row, std::ostream* out) { *out << row.name; }
+};
+
+class KeyEdit : public ::testing::TestWithParam<EditCase> {};
+
+TEST_P(KeyEdit, KeepsToTheFieldRules) {
+    const EditCase& edit = GetParam();
+    WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
+    binding.Take(1, edit.before);
+    const auto kept = binding.Kept(1, edit.edited, edit.cursor);
+    EXPECT_EQ(kept.text, edit.kept);
+    EXPECT_EQ(kept.cursor, edit.keptCursor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, KeyEdit,
+    ::testing::Values(
+        // The cursor keeps its distance from the end when a break before it became a space.
+        EditCase{"paste_in_the_middle", u"абвг", u"аб1\r\n2вг", 6, u"аб1 2вг", 5},
+        EditCase{"eleventh_in_the_middle_refused", u"абвгдежзий", u"абвXгдежзий", 4, u"абвгдежзий",
+                 3},
+        // A control character between a letter and its mark goes first, then they compose.
+        EditCase{"composed_after_one_line", u"", u"и\u0007\u0306", 3, u"й", 1},
+        EditCase{"emoji_counts_one_character", u"абвгдежзи", u"абвгдежзи😀", 11, u"абвгдежзи😀", 11}),
+    testing::RowName{});
+
+} // namespace
+} // namespace cipher
