@@ -3,8 +3,8 @@
 // font, which draws one line (the title) in that font, shown until its first painted frame.
 #include "first_frame_loop.hpp"
 #include "window/layout.hpp"
-#include "window/win32/screen_dpi.hpp"
-#include "window/win32/window_font.hpp"
+#include "window/win32/drawing.hpp"
+#include "window/win32/text.hpp"
 
 #include <string>
 
@@ -33,10 +33,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
                     int /*showCmd*/) {
     const cipher::layout::Window& wanted = cipher::layout::MainWindow();
     const cipher::win32::Dpi dpi = cipher::win32::ScreenDpi();
-    font = cipher::win32::CreateWindowFont(wanted.font, dpi);
-    for (char32_t c : wanted.title) { // the title is Cyrillic and Latin: no surrogate pairs
-        title += static_cast<wchar_t>(c);
-    }
+    const cipher::win32::WindowFont windowFont(wanted.font, dpi);
+    font = windowFont.handle();
+    title = cipher::win32::ToWide(wanted.title);
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = BareWindowProc;

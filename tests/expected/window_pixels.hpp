@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <ostream>
 #include <string_view>
 
 namespace cipher::expected {
@@ -15,6 +16,8 @@ inline constexpr int kClientHeight = 424;
 struct PixelBounds {
     std::string_view name;
     int left, top, width, height;
+
+    friend void PrintTo(const PixelBounds& row, std::ostream* out) { *out << row.name; }
 };
 
 inline constexpr std::array<PixelBounds, 14> kShownControls{{

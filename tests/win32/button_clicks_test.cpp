@@ -1,31 +1,34 @@
 // SPDX-License-Identifier: MIT
 // Clicks on the two buttons, through BM_CLICK as a mouse click would come: the window hands
-// them to the worksheet and shows the worksheet again. The expected matrices are worked out by
-// hand: the key "пчела" sorts to "аелпч", so key letter k goes to the place of its rank, and
-// every final row is initial characters 5, 3, 4, 1, 2.
+// them to the worksheet and shows the worksheet again.
 #include "main_window_fixture.hpp"
+
+#include "expected/sample.hpp"
+#include "worksheet/constants.hpp"
 
 namespace cipher::win32::testing {
 namespace {
 
 using Rows = std::vector<std::wstring>;
 
-const Rows kSampleInitialMatrix{L"матри", L"чен т", L"рансп", L"озици",
-                                L"онен ", L"шифър", L"1ABCD"};
-const Rows kSampleFinalMatrix{L"итрма", L"тн че", L"пнсра", L"иицоз", L" енон", L"рфъши", L"DBC1A"};
-constexpr const wchar_t* kSampleCiphertext = L"итрматн чепнсраиицоз енонрфъшиDBC1A";
-constexpr const wchar_t* kComplete = L"Криптирането е завършено!";
+template <std::size_t N> Rows WideRows(const std::array<std::u32string_view, N>& rows) {
+    Rows wide;
+    for (std::u32string_view row : rows) {
+        wide.push_back(Wide(row));
+    }
+    return wide;
+}
 
 TEST_F(MainWindowTest, KodiraiEncryptsTheSampleAndShowsEveryResult) {
     Click("Command1(0)");
-    EXPECT_EQ(Items("List1(0)"), kSampleInitialMatrix);
-    EXPECT_EQ(Items("List1(1)"), kSampleFinalMatrix);
-    EXPECT_EQ(Text("Label1(3)"), L"пчела");
-    EXPECT_EQ(Text("Label1(4)"), L"аелпч");
-    EXPECT_EQ(Text("Text2(2)"), kSampleCiphertext);
-    EXPECT_EQ(Text("Text1(0)"), kComplete);
-    EXPECT_EQ(Text("Text2(0)"), L"матричен транспозиционен шифър1"); // inputs stay
-    EXPECT_EQ(Text("Text2(1)"), L"пчела");
+    EXPECT_EQ(Items("List1(0)"), WideRows(expected::kSampleInitialMatrix));
+    EXPECT_EQ(Items("List1(1)"), WideRows(expected::kSampleFinalMatrix));
+    EXPECT_EQ(Text("Label1(3)"), Wide(kSampleKey));
+    EXPECT_EQ(Text("Label1(4)"), Wide(expected::kSortedSampleKey));
+    EXPECT_EQ(Text("Text2(2)"), Wide(expected::kSampleCiphertext));
+    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
+    EXPECT_EQ(Text("Text2(0)"), Wide(kSamplePlaintext)); // inputs stay
+    EXPECT_EQ(Text("Text2(1)"), Wide(kSampleKey));
 }
 
 // After the sample was encrypted: both matrices are empty, the headers still show the sample
@@ -41,27 +44,27 @@ protected:
         EXPECT_TRUE(Items("List1(0)").empty());
         EXPECT_TRUE(Items("List1(1)").empty());
         EXPECT_EQ(Text("Text2(2)"), ciphertext);
-        EXPECT_EQ(Text("Label1(3)"), L"пчела");
-        EXPECT_EQ(Text("Label1(4)"), L"аелпч");
+        EXPECT_EQ(Text("Label1(3)"), Wide(kSampleKey));
+        EXPECT_EQ(Text("Label1(4)"), Wide(expected::kSortedSampleKey));
     }
 };
 
 TEST_F(AfterTheSampleTest, RepeatedKeyLetterIsRejectedAndEarlierResultsStay) {
     SetText("Text2(1)", L"ключк");
     Click("Command1(0)");
-    EXPECT_EQ(Text("Text1(0)"), L"В криптографксия ключ има повтарящи се символи!");
-    ExpectEmptyMatricesUnderTheSampleHeaders(kSampleCiphertext);
+    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageRepeatedKeyLetters));
+    ExpectEmptyMatricesUnderTheSampleHeaders(Wide(expected::kSampleCiphertext));
 }
 
 TEST_F(AfterTheSampleTest, ChistiEmptiesFieldsAndMatricesButKeepsMessageAndHeaders) {
     Click("Command1(1)");
     EXPECT_EQ(Text("Text2(0)"), L"");
     EXPECT_EQ(Text("Text2(1)"), L"");
-    EXPECT_EQ(Text("Text1(0)"), kComplete);
+    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
     ExpectEmptyMatricesUnderTheSampleHeaders(L"");
 
     Click("Command1(0)"); // both lengths are 0 now
-    EXPECT_EQ(Text("Text1(0)"), L"Въведеният открит текст/криптографски ключ е с малка дължина!");
+    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageTooShort));
 }
 
 TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt) {
@@ -70,7 +73,7 @@ TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt) {
     SetFocus(Child("Command1(0)"));
     MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
     IsDialogMessageW(Window(), &enter);
-    EXPECT_EQ(Text("Text1(0)"), kComplete);
+    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
 }
 
 // A key whose letters are already in alphabetical order leaves every row as it is, so the
@@ -90,10 +93,11 @@ TEST_F(MainWindowTest, CiphertextFieldKeepsMoreThan100Characters) {
 TEST_F(MainWindowTest, FieldsReachTheWorksheetInNormalFormC) {
     SetText("Text2(0)", L"абвгде");
     SetText("Text2(1)", L"и\u0306кл");
+    EXPECT_EQ(Text("Text2(1)"), L"йкл");
     Click("Command1(0)");
     EXPECT_EQ(Text("Label1(3)"), L"йкл");
     EXPECT_EQ(Items("List1(0)"), (Rows{L"абв", L"где"}));
-    EXPECT_EQ(Text("Text1(0)"), kComplete);
+    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
 }
 
 } // namespace

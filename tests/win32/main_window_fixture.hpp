@@ -4,6 +4,7 @@
 #pragma once
 
 #include "window/win32/main_window.hpp"
+#include "window/win32/text.hpp"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -14,7 +15,19 @@
 
 namespace cipher::win32::testing {
 
-class MainWindowTest : public ::testing::Test {
+// The tests' Wine prefix has 96 dots per inch, the dpi of the expected pixel tables.
+inline int ScreenDpiForTest() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+inline std::wstring Wide(std::u32string_view text) {
+    return ToWide(text);
+}
+
+template <typename Base> class MainWindowFixture : public Base {
 protected:
     void SetUp() override {
         window_ = CreateMainWindow(GetModuleHandleW(nullptr));
@@ -24,15 +37,9 @@ protected:
 
     HWND Window() const { return window_; }
     HWND Child(std::string_view name) const { return GetDlgItem(window_, ControlId(name)); }
+    const Worksheet& Sheet() const { return WorksheetOf(window_); }
 
-    std::wstring Text(std::string_view name) const { return TextOf(Child(name)); }
-
-    static std::wstring TextOf(HWND window) {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
+    std::wstring Text(std::string_view name) const { return WindowText(Child(name)); }
 
     std::vector<std::wstring> Items(std::string_view list) const {
         HWND box = Child(list);
@@ -49,7 +56,7 @@ protected:
 
     void Click(std::string_view button) const { SendMessageW(Child(button), BM_CLICK, 0, 0); }
 
-    // Sets a field's text as the program itself does, past the typing rules.
+    // Sets a field's text as the program itself does.
     void SetText(std::string_view field, const std::wstring& text) const {
         SetWindowTextW(Child(field), text.c_str());
     }
@@ -80,6 +87,12 @@ protected:
 private:
     HWND window_ = nullptr;
 };
+
+using MainWindowTest = MainWindowFixture<::testing::Test>;
+
+// A table-driven test on a fresh window for each row.
+template <typename Row>
+using MainWindowTableTest = MainWindowFixture<::testing::TestWithParam<Row>>;
 
 // n copies of a text.
 inline std::wstring Repeated(std::wstring_view text, std::size_t n) {

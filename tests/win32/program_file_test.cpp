@@ -2,7 +2,7 @@
 // matrix-cipher.exe as Windows reads it: its version record and its icons.
 #include "window/layout.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/utf16.hpp"
+#include "window/win32/text.hpp"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -16,7 +16,7 @@ namespace cipher::win32 {
 namespace {
 
 // The built program, by the path CMake gives it (Wine maps it to drive Z:).
-const std::wstring kProgram = ToUtf16(U"" MATRIX_CIPHER_EXE);
+const std::wstring kProgram = ToWide(U"" MATRIX_CIPHER_EXE);
 
 std::wstring VersionString(const std::vector<char>& record, const wchar_t* name) {
     wchar_t* value = nullptr;
@@ -35,8 +35,8 @@ TEST(ProgramFile, VersionRecordReads100InBulgarian) {
     std::vector<char> record(size);
     ASSERT_TRUE(GetFileVersionInfoW(kProgram.c_str(), 0, size, record.data()));
 
-    const std::wstring version = ToUtf16(
-        std::u32string(layout::MainWindow().version.begin(), layout::MainWindow().version.end()));
+    const std::wstring version(layout::MainWindow().version.begin(),
+                               layout::MainWindow().version.end());
     EXPECT_EQ(version, L"1.00");
     EXPECT_EQ(VersionString(record, L"FileVersion"), version);
     EXPECT_EQ(VersionString(record, L"ProductVersion"), version);

@@ -2,20 +2,15 @@
 #include "window/win32/main_window.hpp"
 
 #include "window/layout.hpp"
-#include "window/win32/colour_button.hpp"
-#include "window/win32/control_windows.hpp"
-#include "window/win32/message_pane.hpp"
+#include "window/win32/drawing.hpp"
+#include "window/win32/edit_controls.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/screen_dpi.hpp"
-#include "window/win32/single_line_field.hpp"
-#include "window/win32/solid_brushes.hpp"
-#include "window/win32/utf16.hpp"
-#include "window/win32/window_font.hpp"
-#include "window/win32/worksheet_view.hpp"
-#include "worksheet/commands.hpp"
-#include "worksheet/worksheet.hpp"
+#include "window/win32/text.hpp"
+#include "window/worksheet_binding.hpp"
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace cipher::win32 {
@@ -28,9 +23,9 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr int kFirstControlId = 100;
 
 struct MainForm {
-    Worksheet sheet;
+    WorksheetBinding binding{LineBreaks::CrLf, &NormalizedC};
     Dpi dpi = ScreenDpi();
-    HFONT font = nullptr;
+    WindowFont font{layout::MainWindow().font, dpi};
     SolidBrushes brushes;
     // The window of each control of the layout table, in the table's order; null for a control
     // that is never shown.
@@ -44,10 +39,6 @@ MainForm* FormOf(HWND window) {
     return reinterpret_cast<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-std::size_t RowOf(std::string_view name) {
-    return static_cast<std::size_t>(&layout::ControlNamed(name) - layout::Controls().data());
-}
-
 const layout::Control* ControlOf(HWND child) {
     const int row = GetDlgCtrlID(child) - kFirstControlId;
     if (row < 0 || static_cast<std::size_t>(row) >= layout::Controls().size()) {
@@ -56,16 +47,63 @@ const layout::Control* ControlOf(HWND child) {
     return &layout::Controls()[static_cast<std::size_t>(row)];
 }
 
+struct WindowClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+// The standard control for each kind of row: STATIC for a label, EDIT for a field or the message
+// pane, LISTBOX for a list, an owner-drawn BUTTON for a button.
+WindowClass ClassOf(const layout::Control& control) {
+    const DWORD readOnly = control.readOnly ? ES_READONLY : 0;
+    switch (control.kind) {
+    case layout::Kind::Label:
+        return {L"STATIC",
+                static_cast<DWORD>(SS_NOPREFIX |
+                                   (control.align == layout::Align::Centre ? SS_CENTER : SS_LEFT)),
+                0};
+    case layout::Kind::TextField:
+        return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | readOnly, WS_EX_CLIENTEDGE};
+    case layout::Kind::TextPane:
+        return {L"EDIT", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | readOnly,
+                WS_EX_CLIENTEDGE};
+    case layout::Kind::List:
+        // Never LBS_SORT: the sorted key list is the worksheet's, and the shown lists keep the
+        // order of the worksheet's items. The list keeps the table's height to the pixel.
+        return {L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE};
+    case layout::Kind::Button:
+        return {L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* caption, DWORD style,
+                 DWORD extendedStyle, const RECT& bounds, int id) {
+    return CreateWindowExW(
+        extendedStyle, className, caption, style | WS_CHILD | WS_CLIPSIBLINGS, bounds.left,
+        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+}
+
+// The control of one row, empty: the binding gives it its text. Windows screen readers name an
+// edit control or a list box after the label just before it in the tab order, so an invisible
+// label with the control's accessible name is created right before it.
 void CreateControl(HWND window, MainForm& form, std::size_t row) {
     const layout::Control& control = layout::Controls()[row];
+    const RECT bounds = ToPixels(control.bounds, form.dpi);
     if (!control.accessibleName.empty()) {
-        CreateNameLabel(window, control, form.dpi);
+        const std::wstring name = ToWide(control.accessibleName);
+        CreateChild(window, L"STATIC", name.c_str(), SS_NOPREFIX, 0, bounds, -1);
     }
+    const WindowClass windowClass = ClassOf(control);
     HWND child =
-        CreateControlWindow(window, control, kFirstControlId + static_cast<int>(row), form.dpi);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font), FALSE);
-    if (control.kind == layout::Kind::TextField && !control.readOnly) {
-        MakeSingleLineField(child, control.maxLength);
+        CreateChild(window, windowClass.name, L"", windowClass.style | WS_VISIBLE,
+                    windowClass.extendedStyle, bounds, kFirstControlId + static_cast<int>(row));
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.handle()), FALSE);
+    if (IsInputField(control)) {
+        MakeInputField(child, form.binding, static_cast<std::size_t>(control.index));
     } else if (control.kind == layout::Kind::TextPane) {
         MakeMessagePane(child);
     }
@@ -77,20 +115,36 @@ void CreateControl(HWND window, MainForm& form, std::size_t row) {
 void CreateControls(HWND window, MainForm& form) {
     form.windows.assign(layout::Controls().size(), nullptr);
     for (std::string_view name : layout::TabOrder()) {
-        CreateControl(window, form, RowOf(name));
+        CreateControl(window, form, layout::RowNamed(name));
     }
     for (std::size_t row = 0; row < layout::Controls().size(); ++row) {
         if (form.windows[row] == nullptr && layout::Controls()[row].shown) {
             CreateControl(window, form, row);
         }
     }
-    form.focus = form.windows[RowOf(layout::TabOrder().front())];
+    form.focus = form.windows[layout::RowNamed(layout::TabOrder().front())];
 }
 
-void Command1Clicked(MainForm& form, int index) {
-    TakeInputs(form.windows, form.sheet);
-    Command1Click(form.sheet, static_cast<std::int16_t>(index));
-    ShowWorksheet(form.sheet, form.windows);
+void ShowItems(HWND list, const std::vector<std::u16string>& items) {
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::u16string& item : items) {
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+// Rewrites the controls whose content the worksheet changed.
+void ShowWorksheet(MainForm& form) {
+    for (const WorksheetBinding::Change& change : form.binding.Changes()) {
+        HWND control = form.windows[change.row];
+        if (change.control.kind == layout::Kind::List) {
+            ShowItems(control, change.shown.items);
+        } else {
+            SetWindowTextW(control, ToWide(change.shown.text).c_str());
+        }
+    }
 }
 
 void CommandReceived(HWND window, MainForm& form, int id, int notification) {
@@ -105,7 +159,8 @@ void CommandReceived(HWND window, MainForm& form, int id, int notification) {
     }
     const layout::Control* control = ControlOf(GetDlgItem(window, id));
     if (control != nullptr && control->kind == layout::Kind::Button && notification == BN_CLICKED) {
-        Command1Clicked(form, control->index);
+        form.binding.Click(static_cast<std::int16_t>(control->index));
+        ShowWorksheet(form);
     }
 }
 
@@ -125,7 +180,7 @@ LRESULT StaticColours(MainForm& form, HDC dc, HWND child) {
 void DrawButton(MainForm& form, const DRAWITEMSTRUCT& item) {
     const layout::Control* control = ControlOf(item.hwndItem);
     if (control != nullptr && control->background) {
-        DrawColourButton(item, form.brushes.For(*control->background), form.font);
+        DrawColourButton(item, form.brushes.For(*control->background), form.font.handle());
     }
 }
 
@@ -137,10 +192,11 @@ void PaintBackground(MainForm& form, HWND window, HDC dc) {
 
 LRESULT CALLBACK MainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        // The form lives exactly as long as the window: from here to WM_NCDESTROY. The analyzer
-        // loses it once it is an integer in the window's user data and takes it for leaked.
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new MainForm));
-        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
+        // The window takes the form over from CreateMainWindow: it lives exactly as long as the
+        // window, from here to WM_NCDESTROY.
+        auto* owner = static_cast<std::unique_ptr<MainForm>*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner->release()));
         return DefWindowProcW(window, message, wParam, lParam);
     }
     MainForm* form = FormOf(window);
@@ -149,9 +205,8 @@ LRESULT CALLBACK MainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     switch (message) {
     case WM_CREATE:
-        form->font = CreateWindowFont(layout::MainWindow().font, form->dpi);
         CreateControls(window, *form);
-        ShowWorksheet(form->sheet, form->windows);
+        ShowWorksheet(*form);
         return 0;
     case WM_COMMAND:
         CommandReceived(window, *form, LOWORD(wParam), HIWORD(wParam));
@@ -181,14 +236,11 @@ LRESULT CALLBACK MainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY: {
+    case WM_NCDESTROY:
         // The controls are gone by now; the font and brushes they used go with the form.
-        HFONT font = form->font;
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         delete form;
-        DeleteObject(font);
         break;
-    }
     default:
         break;
     }
@@ -226,13 +278,20 @@ HWND CreateMainWindow(HINSTANCE instance) {
     const layout::Window& layoutWindow = layout::MainWindow();
     RECT frame = ToPixels(layoutWindow.client, ScreenDpi());
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    return CreateWindowExW(0, kClassName, ToUtf16(layoutWindow.title).c_str(), kStyle,
-                           CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                           frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    // The window takes the form at WM_NCCREATE; should Windows refuse before, it goes here.
+    auto form = std::make_unique<MainForm>();
+    const std::wstring title = ToWide(layoutWindow.title);
+    return CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                           instance, &form);
 }
 
 int ControlId(std::string_view name) {
-    return kFirstControlId + static_cast<int>(RowOf(name));
+    return kFirstControlId + static_cast<int>(layout::RowNamed(name));
+}
+
+const Worksheet& WorksheetOf(HWND window) {
+    return FormOf(window)->binding.worksheet();
 }
 
 } // namespace cipher::win32

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// MainForm, the program's one window, on the Win32 user interface. It owns the worksheet, builds
-// its controls from the layout table and hands each click of a Command1 button to the
-// worksheet's command dispatch, then shows the worksheet again.
+// MainForm, the program's one window, on the Win32 user interface. It builds its controls from
+// the layout table, shows the worksheet through the binding every front end shares, and hands
+// each click of a Command1 button to the worksheet's command dispatch.
 #pragma once
+
+#include "worksheet/worksheet.hpp"
 
 #include <windows.h>
 
@@ -17,5 +19,8 @@ HWND CreateMainWindow(HINSTANCE instance);
 // The child-window id of the control of the layout table with that name; throws
 // std::out_of_range for an unknown name.
 int ControlId(std::string_view name);
+
+// The worksheet of a window that CreateMainWindow made.
+const Worksheet& WorksheetOf(HWND window);
 
 } // namespace cipher::win32

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "window/win32/normal_form.hpp"
-
-#include "window/win32/utf16.hpp"
-
-#include <windows.h>
+#include "window/win32/text.hpp"
 
 #include <climits>
 
 namespace cipher::win32 {
 
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 std::u32string NormalizedC(std::u32string_view text) {
-    const std::wstring source = ToUtf16(text);
+    const std::wstring source = ToWide(text);
     if (source.empty() || source.size() > INT_MAX) {
         return std::u32string(text);
     }
@@ -24,7 +27,7 @@ std::u32string NormalizedC(std::u32string_view text) {
                                            normalized.data(), capacity);
         if (length > 0) {
             normalized.resize(static_cast<std::size_t>(length));
-            return FromUtf16(normalized);
+            return utf16::ToText(UnitsOf(normalized));
         }
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
             break;
