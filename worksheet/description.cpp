@@ -33,10 +33,6 @@ constexpr std::array<std::u32string_view, 5> kParagraphs = {
 
 } // namespace
 
-std::span<const std::u32string_view> DescriptionParagraphs() {
-    return kParagraphs;
-}
-
 std::u32string_view Description() {
     static const std::u32string joined = [] {
         std::u32string text;
