@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The two commands and the dispatch of button clicks.
+#include "expected/sample.hpp"
 #include "sheet_helpers.hpp"
 #include "worksheet/commands.hpp"
 
@@ -30,7 +31,7 @@ struct Shown {
 TEST(Dispatch, ButtonZeroEncryptsAndButtonOneClears) {
     Worksheet sheet;
     Command1Click(sheet, 0);
-    EXPECT_EQ(sheet.Text1[0].text(), U"Криптирането е завършено!");
+    EXPECT_EQ(sheet.Text1[0].text(), kMessageEncryptionComplete);
     EXPECT_EQ(sheet.List1[0].count(), 7u);
 
     Command1Click(sheet, 1);
@@ -58,9 +59,9 @@ TEST(ClearAll, EmptiesFieldsAndListsButKeepsMessageAndHeaders) {
     for (std::size_t i = 0; i <= 4; ++i) {
         EXPECT_EQ(sheet.List1[i].count(), 0u) << "List1(" << i << ")";
     }
-    EXPECT_EQ(sheet.Text1[0].text(), U"Криптирането е завършено!");
+    EXPECT_EQ(sheet.Text1[0].text(), kMessageEncryptionComplete);
     EXPECT_EQ(sheet.Label1[3].caption(), U"пчела");
-    EXPECT_EQ(sheet.Label1[4].caption(), U"аелпч");
+    EXPECT_EQ(sheet.Label1[4].caption(), expected::kSortedSampleKey);
 }
 
 TEST(ClearAll, ThenEncryptReportsTooShortNotShorterThanKey) {
@@ -68,8 +69,7 @@ TEST(ClearAll, ThenEncryptReportsTooShortNotShorterThanKey) {
     ClearAll(sheet);
     EXPECT_TRUE(sheet.Text1[0].text().starts_with(U"Чрез матричния")); // description stays
     Encrypt(sheet);
-    EXPECT_EQ(sheet.Text1[0].text(),
-              U"Въведеният открит текст/криптографски ключ е с малка дължина!");
+    EXPECT_EQ(sheet.Text1[0].text(), kMessageTooShort);
     EXPECT_EQ(sheet.Label1[3].caption(), U"Открит");
     EXPECT_EQ(sheet.Label1[4].caption(), U"Криптиран");
 }
@@ -87,7 +87,7 @@ TEST(Encrypt, AfterARejectionTheNextGoodInputEncryptsCleanly) {
     Encrypt(sheet);
     sheet.Text2[1].setText(U"бав");
     Encrypt(sheet);
-    EXPECT_EQ(sheet.Text1[0].text(), U"Криптирането е завършено!");
+    EXPECT_EQ(sheet.Text1[0].text(), kMessageEncryptionComplete);
     EXPECT_EQ(sheet.List1[1].items(), (testing::Items{U"бав", U"дге"}));
     EXPECT_EQ(sheet.Text2[2].text(), U"бавдге");
 }

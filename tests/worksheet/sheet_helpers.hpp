@@ -4,6 +4,7 @@
 
 #include "worksheet/worksheet.hpp"
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -18,8 +19,9 @@ inline Worksheet SheetWith(std::u32string_view plaintext, std::u32string_view ke
     return sheet;
 }
 
-inline Items ItemsOf(const List& list) {
-    return list.items();
+// The rows of an expected matrix, as a list holds them.
+template <std::size_t N> Items RowsOf(const std::array<std::u32string_view, N>& rows) {
+    return {rows.begin(), rows.end()};
 }
 
 // One item per character, as the letter lists hold them.

@@ -70,7 +70,7 @@ TEST(CipherProperties, HoldForGeneratedInputs) {
         Worksheet sheet = testing::SheetWith(plaintext, key);
         Encrypt(sheet);
         SCOPED_TRACE("run " + std::to_string(run));
-        ASSERT_EQ(sheet.Text1[0].text(), U"Криптирането е завършено!");
+        ASSERT_EQ(sheet.Text1[0].text(), kMessageEncryptionComplete);
 
         const std::size_t fillerCount = (keyLength - plaintextLength % keyLength) % keyLength;
         const Text padded = plaintext + Fillers(fillerCount);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The cipher steps on worked examples: the sample, the rejections, fillers and special keys.
+#include "expected/sample.hpp"
 #include "sheet_helpers.hpp"
 #include "worksheet/commands.hpp"
 #include "worksheet/transposition.hpp"
@@ -17,10 +18,9 @@ namespace {
 
 using testing::Items;
 using testing::LettersOf;
+using testing::RowsOf;
 using testing::SheetWith;
 
-// Key "пчела" sorts to "аелпч"; its letters rank п 4, ч 5, е 2, л 3, а 1, so every final row
-// reads initial characters 5, 3, 4, 1, 2. Worked out by hand, row by row.
 TEST(SampleInput, BuildsTheMatricesAndTheCiphertext) {
     Worksheet sheet;
     Encrypt(sheet);
@@ -29,15 +29,13 @@ TEST(SampleInput, BuildsTheMatricesAndTheCiphertext) {
     EXPECT_EQ(sheet.List1[4].items(), letters);
     EXPECT_EQ(sheet.List1[4].count(), 35u);
     EXPECT_EQ(sheet.List1[2].items(), LettersOf(U"пчела"));
-    EXPECT_EQ(sheet.List1[3].items(), LettersOf(U"аелпч"));
+    EXPECT_EQ(sheet.List1[3].items(), LettersOf(expected::kSortedSampleKey));
     EXPECT_EQ(sheet.Label1[3].caption(), U"пчела");
-    EXPECT_EQ(sheet.Label1[4].caption(), U"аелпч");
-    EXPECT_EQ(sheet.List1[0].items(),
-              (Items{U"матри", U"чен т", U"рансп", U"озици", U"онен ", U"шифър", U"1ABCD"}));
-    EXPECT_EQ(sheet.List1[1].items(),
-              (Items{U"итрма", U"тн че", U"пнсра", U"иицоз", U" енон", U"рфъши", U"DBC1A"}));
-    EXPECT_EQ(sheet.Text2[2].text(), U"итрматн чепнсраиицоз енонрфъшиDBC1A");
-    EXPECT_EQ(sheet.Text1[0].text(), U"Криптирането е завършено!");
+    EXPECT_EQ(sheet.Label1[4].caption(), expected::kSortedSampleKey);
+    EXPECT_EQ(sheet.List1[0].items(), RowsOf(expected::kSampleInitialMatrix));
+    EXPECT_EQ(sheet.List1[1].items(), RowsOf(expected::kSampleFinalMatrix));
+    EXPECT_EQ(sheet.Text2[2].text(), expected::kSampleCiphertext);
+    EXPECT_EQ(sheet.Text1[0].text(), kMessageEncryptionComplete);
 }
 
 struct Rejection {
@@ -68,13 +66,12 @@ TEST_P(RejectedInput, ShowsItsMessageAndKeepsThePreviousResult) {
     }
     EXPECT_EQ(sheet.Text2[2].text(), previousCiphertext);
     EXPECT_EQ(sheet.Label1[3].caption(), U"пчела");
-    EXPECT_EQ(sheet.Label1[4].caption(), U"аелпч");
+    EXPECT_EQ(sheet.Label1[4].caption(), expected::kSortedSampleKey);
 }
 
-constexpr std::u32string_view kShorter = U"Въведеният открит текст е с по-малка дължина от ключа!";
-constexpr std::u32string_view kTooShort =
-    U"Въведеният открит текст/криптографски ключ е с малка дължина!";
-constexpr std::u32string_view kRepeated = U"В криптографксия ключ има повтарящи се символи!";
+constexpr std::u32string_view kShorter = kMessagePlaintextShorterThanKey;
+constexpr std::u32string_view kTooShort = kMessageTooShort;
+constexpr std::u32string_view kRepeated = kMessageRepeatedKeyLetters;
 
 INSTANTIATE_TEST_SUITE_P(
     Lengths, RejectedInput,
@@ -139,7 +136,7 @@ TEST_P(AcceptedInput, BuildsTheExpectedMatrices) {
     const Accepted& example = GetParam();
     Worksheet sheet = SheetWith(example.plaintext, example.key);
     Encrypt(sheet);
-    ASSERT_EQ(sheet.Text1[0].text(), U"Криптирането е завършено!");
+    ASSERT_EQ(sheet.Text1[0].text(), kMessageEncryptionComplete);
     EXPECT_EQ(sheet.Label1[3].caption(), example.key);
     EXPECT_EQ(sheet.Label1[4].caption(), example.sortedKey);
     EXPECT_EQ(sheet.List1[0].items(), example.initial);

@@ -43,6 +43,16 @@ TEST(WorksheetStart, MessagePaneHoldsTheDescriptionInFiveLines) {
               Text::npos);
 }
 
+// The one place where the tests spell the messages out: everywhere else they are the program's
+// own constants, so that a change of wording is one change of code and one of this test.
+TEST(Messages, AreTheProgramsBulgarianSentences) {
+    EXPECT_EQ(kMessagePlaintextShorterThanKey,
+              U"Въведеният открит текст е с по-малка дължина от ключа!");
+    EXPECT_EQ(kMessageTooShort, U"Въведеният открит текст/криптографски ключ е с малка дължина!");
+    EXPECT_EQ(kMessageRepeatedKeyLetters, U"В криптографксия ключ има повтарящи се символи!");
+    EXPECT_EQ(kMessageEncryptionComplete, U"Криптирането е завършено!");
+}
+
 struct FieldLimitCase {
     const char* name;
     std::size_t field;

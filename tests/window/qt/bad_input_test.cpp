@@ -5,6 +5,7 @@
 #include "form_access.hpp"
 #include "user_input.hpp"
 #include "window/qt/qt_text.hpp"
+#include "worksheet/constants.hpp"
 
 #include <QtTest>
 
@@ -20,11 +21,10 @@ using testing::Rows;
 
 namespace {
 
-const QString kShorter = QStringLiteral("Въведеният открит текст е с по-малка дължина от ключа!");
-const QString kTooShort =
-    QStringLiteral("Въведеният открит текст/криптографски ключ е с малка дължина!");
-const QString kRepeated = QStringLiteral("В криптографксия ключ има повтарящи се символи!");
-const QString kComplete = QStringLiteral("Криптирането е завършено!");
+const QString kShorter = ToQString(kMessagePlaintextShorterThanKey);
+const QString kTooShort = ToQString(kMessageTooShort);
+const QString kRepeated = ToQString(kMessageRepeatedKeyLetters);
+const QString kComplete = ToQString(kMessageEncryptionComplete);
 
 QString Fillers(qsizetype count) {
     QString fillers;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "window/qt/main_form.hpp"
+#include "window/qt/qt_text.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,9 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+
+#include <array>
+#include <string_view>
 
 namespace cipher::testing {
 
@@ -38,6 +42,14 @@ inline QStringList Rows(const MainForm& form, int index) {
 
 inline void Click(const MainForm& form, const char* button) {
     QTest::mouseClick(Control<QPushButton>(form, button), Qt::LeftButton);
+}
+
+template <std::size_t N> QStringList ToQStringList(const std::array<std::u32string_view, N>& rows) {
+    QStringList list;
+    for (std::u32string_view row : rows) {
+        list << ToQString(row);
+    }
+    return list;
 }
 
 } // namespace cipher::testing

@@ -2,6 +2,10 @@
 // The window as a student sees and uses it: start state, layout, colours, buttons, keyboard.
 #include "form_access.hpp"
 
+#include "expected/sample.hpp"
+#include "expected/window_pixels.hpp"
+#include "worksheet/constants.hpp"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
@@ -14,6 +18,7 @@ using testing::Click;
 using testing::Control;
 using testing::Field;
 using testing::Rows;
+using testing::ToQStringList;
 
 class MainFormTest : public QObject {
     Q_OBJECT
@@ -37,31 +42,22 @@ private slots:
 
 void MainFormTest::startsWithTheSampleInputAndTheDescription() {
     MainForm form;
-    QCOMPARE(Field(form, 0)->text(), QStringLiteral("матричен транспозиционен шифър1"));
-    QCOMPARE(Field(form, 1)->text(), QStringLiteral("пчела"));
+    QCOMPARE(Field(form, 0)->text(), ToQString(kSamplePlaintext));
+    QCOMPARE(Field(form, 1)->text(), ToQString(kSampleKey));
     QVERIFY(Field(form, 2)->text().isEmpty());
     QVERIFY(Field(form, 2)->isReadOnly());
-    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), QStringLiteral("Открит"));
-    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), QStringLiteral("Криптиран"));
+    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), ToQString(kInitialPlainHeader));
+    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), ToQString(kInitialCipherHeader));
     QVERIFY(Rows(form, 0).isEmpty());
     QVERIFY(Rows(form, 1).isEmpty());
 
     auto* pane = Control<QPlainTextEdit>(form, "Text1(0)");
     QVERIFY(pane->isReadOnly());
     QCOMPARE(pane->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    // The worksheet's five paragraphs, each on a line of its own.
     const QStringList paragraphs = pane->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(paragraphs.size(), 6); // five paragraphs, each ended by a line break
-    QVERIFY(paragraphs[0].startsWith(QStringLiteral(
-        "Чрез матричния транспозиционен шифър (matrix transpose cipher) се извършва")));
-    QVERIFY(paragraphs[0].contains(QStringLiteral("elegant man")));
-    QVERIFY(paragraphs[0].contains(QStringLiteral("gentleman")));
-    QCOMPARE(paragraphs[1], QStringLiteral("Да се реализира проект, представящ вътрешнопредметни "
-                                           "връзки в Информатика."));
-    QCOMPARE(paragraphs[2],
-             QStringLiteral("Тема на проекта: Информатика - матричен транспозиционен шифър."));
-    QCOMPARE(paragraphs[4], QStringLiteral("В примерния проект се извежда началната, крайната "
-                                           "матрица и окончателния криптиран текст по алгоритъма "
-                                           "на транспозиционния шифър"));
+    QCOMPARE(paragraphs, ToQString(form.worksheet().Text1[0].text()).split(QStringLiteral("\r\n")));
+    QCOMPARE(paragraphs.size(), 6);
     QVERIFY(paragraphs[5].isEmpty());
 }
 
@@ -69,8 +65,9 @@ void MainFormTest::hasTheTitleFixedSizeAndFont() {
     MainForm form;
     QVERIFY(form.windowTitle().endsWith(QStringLiteral(" Информатика - matrix transpose cipher")));
     QVERIFY(form.windowTitle().startsWith(QStringLiteral("matrix-cipher.github.io")));
-    QCOMPARE(form.minimumSize(), QSize(481, 424));
-    QCOMPARE(form.maximumSize(), QSize(481, 424));
+    const QSize client(expected::kClientWidth, expected::kClientHeight);
+    QCOMPARE(form.minimumSize(), client);
+    QCOMPARE(form.maximumSize(), client);
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
 
     for (QWidget* widget : form.findChildren<QWidget*>()) {
@@ -88,21 +85,12 @@ void MainFormTest::hasTheTitleFixedSizeAndFont() {
 void MainFormTest::placesEveryControl_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
-    // Twips divided by 15, worked out by hand.
-    QTest::newRow("title label") << "Label1(0)" << QRect(40, 0, 377, 25);
-    QTest::newRow("plaintext label") << "Label1(1)" << QRect(8, 32, 129, 27);
-    QTest::newRow("plaintext") << "Text2(0)" << QRect(136, 32, 337, 27);
-    QTest::newRow("key label") << "Label1(2)" << QRect(8, 64, 169, 27);
-    QTest::newRow("key") << "Text2(1)" << QRect(176, 64, 113, 27);
-    QTest::newRow("plain header") << "Label1(3)" << QRect(120, 96, 113, 27);
-    QTest::newRow("cipher header") << "Label1(4)" << QRect(248, 96, 113, 27);
-    QTest::newRow("initial matrix") << "List1(0)" << QRect(120, 120, 113, 137);
-    QTest::newRow("final matrix") << "List1(1)" << QRect(248, 120, 113, 137);
-    QTest::newRow("encode") << "Command1(0)" << QRect(8, 128, 89, 25);
-    QTest::newRow("clear") << "Command1(1)" << QRect(384, 216, 89, 25);
-    QTest::newRow("ciphertext label") << "Label1(5)" << QRect(8, 264, 129, 27);
-    QTest::newRow("ciphertext") << "Text2(2)" << QRect(136, 264, 337, 27);
-    QTest::newRow("message pane") << "Text1(0)" << QRect(8, 296, 465, 121);
+    for (const expected::PixelBounds& control : expected::kShownControls) {
+        const QString name =
+            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
+        QTest::newRow(qPrintable(name))
+            << name << QRect(control.left, control.top, control.width, control.height);
+    }
 }
 
 void MainFormTest::placesEveryControl() {
@@ -155,15 +143,13 @@ void MainFormTest::startsWithTheFocusOnThePaneAndTabsInOrder() {
 void MainFormTest::encryptShowsMatricesHeadersAndCiphertext() {
     MainForm form;
     Click(form, "Command1(0)");
-    QCOMPARE(Rows(form, 0),
-             QStringList({"матри", "чен т", "рансп", "озици", "онен ", "шифър", "1ABCD"}));
-    QCOMPARE(Rows(form, 1),
-             QStringList({"итрма", "тн че", "пнсра", "иицоз", " енон", "рфъши", "DBC1A"}));
-    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), QStringLiteral("пчела"));
-    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), QStringLiteral("аелпч"));
-    QCOMPARE(Field(form, 2)->text(), QStringLiteral("итрматн чепнсраиицоз енонрфъшиDBC1A"));
+    QCOMPARE(Rows(form, 0), ToQStringList(expected::kSampleInitialMatrix));
+    QCOMPARE(Rows(form, 1), ToQStringList(expected::kSampleFinalMatrix));
+    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), ToQString(kSampleKey));
+    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), ToQString(expected::kSortedSampleKey));
+    QCOMPARE(Field(form, 2)->text(), ToQString(expected::kSampleCiphertext));
     QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(),
-             QStringLiteral("Криптирането е завършено!"));
+             ToQString(kMessageEncryptionComplete));
 }
 
 void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult_data() {
@@ -172,15 +158,11 @@ void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("plaintext shorter than key")
         << "аб"
-        << "абв"
-        << "Въведеният открит текст е с по-малка дължина от ключа!";
-    QTest::newRow("key too short")
-        << "открит текст"
-        << "аб"
-        << "Въведеният открит текст/криптографски ключ е с малка дължина!";
+        << "абв" << ToQString(kMessagePlaintextShorterThanKey);
+    QTest::newRow("key too short") << "открит текст"
+                                   << "аб" << ToQString(kMessageTooShort);
     QTest::newRow("repeated key letter") << "открит текст"
-                                         << "аАа"
-                                         << "В криптографксия ключ има повтарящи се символи!";
+                                         << "аАа" << ToQString(kMessageRepeatedKeyLetters);
 }
 
 void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult() {
@@ -198,8 +180,8 @@ void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult() {
     QVERIFY(Rows(form, 0).isEmpty());
     QVERIFY(Rows(form, 1).isEmpty());
     QCOMPARE(Field(form, 2)->text(), ciphertext);
-    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), QStringLiteral("пчела"));
-    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), QStringLiteral("аелпч"));
+    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), ToQString(kSampleKey));
+    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), ToQString(expected::kSortedSampleKey));
 }
 
 void MainFormTest::clearEmptiesFieldsAndListsButKeepsTheMessage() {
@@ -212,13 +194,12 @@ void MainFormTest::clearEmptiesFieldsAndListsButKeepsTheMessage() {
     QVERIFY(Rows(form, 0).isEmpty());
     QVERIFY(Rows(form, 1).isEmpty());
     QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(),
-             QStringLiteral("Криптирането е завършено!"));
-    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), QStringLiteral("аелпч"));
+             ToQString(kMessageEncryptionComplete));
+    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), ToQString(expected::kSortedSampleKey));
     QVERIFY(form.worksheet().Text2[0].text().empty());
 
     Click(form, "Command1(0)");
-    QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(),
-             QStringLiteral("Въведеният открит текст/криптографски ключ е с малка дължина!"));
+    QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(), ToQString(kMessageTooShort));
 }
 
 void MainFormTest::controlsHaveBulgarianAccessibleNames_data() {
@@ -265,8 +246,8 @@ void MainFormTest::headersAreReadWithTheirNewCaptions() {
         return QAccessible::queryAccessibleInterface(Control<QLabel>(form, name))
             ->text(QAccessible::Name);
     };
-    QCOMPARE(spoken("Label1(3)"), QStringLiteral("пчела"));
-    QCOMPARE(spoken("Label1(4)"), QStringLiteral("аелпч"));
+    QCOMPARE(spoken("Label1(3)"), ToQString(kSampleKey));
+    QCOMPARE(spoken("Label1(4)"), ToQString(expected::kSortedSampleKey));
 }
 
 } // namespace cipher
