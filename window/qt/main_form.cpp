@@ -5,6 +5,7 @@
 #include "window/qt/field_validator.hpp"
 #include "window/qt/qt_text.hpp"
 #include "window/qt/solid_button.hpp"
+#include "window/qt/window_accessible.hpp"
 #include "window/qt/window_font.hpp"
 #include "worksheet/commands.hpp"
 
@@ -55,6 +56,7 @@ void ShowItems(QListWidget* view, const List& list) {
 } // namespace
 
 MainForm::MainForm(QWidget* parent) : QWidget(parent) {
+    PresentMainFormAsWindow();
     const layout::Window& window = layout::MainWindow();
     setWindowTitle(ToQString(window.title));
     setFixedSize(Pixels(window.client.width), Pixels(window.client.height));
