@@ -5,18 +5,18 @@
 # repeated runs. One Wine server stays up for all runs, as it does on a desktop running Wine.
 # Usage: measure.sh WINDOWS_BUILD_DIR      (called by tools/bench; it calls itself under Xvfb)
 set -euo pipefail
+source "$(dirname "$0")/../../tools/lib/windows.sh"
 build=$(cd "$1" && pwd)
 bin=$build/bench/win32
 if [ "${2:-}" != --on-virtual-display ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$1" --on-virtual-display
 fi
 
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-[ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1; wineserver -w; }
-wineserver -p
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 scratch=$(mktemp -d)
+trap 'stop_wine_server; rm -rf "$scratch"' EXIT
+use_wine_prefix "$build/wineprefix"
+ensure_wine_prefix
+start_wine_server
 
 hyperfine -N --warmup 3 --runs 20 --export-json "$scratch/start.json" \
     "wine $bin/start_main_window.exe" "wine $bin/start_bare_window.exe" >/dev/null 2>&1
