@@ -82,7 +82,7 @@ def main():
     if window.getRoleName() != "frame" or window.name != TITLE:
         faults.append("window read as %s %r" % (window.getRoleName(), window.name))
 
-    controls = [child for child in window]
+    controls = list(window)
     heard = [(control.getRoleName(), control.name) for control in controls]
     if heard != CONTROLS:
         faults.append("controls read as %s" % heard)
