@@ -7,7 +7,10 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [ "${2:-}" != --in-session ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$1" --in-session
+    # The bus launcher opens the display only to leave the bus's address on it; without
+    # -noreset the server resets when it leaves, and the program may be refused meanwhile.
+    exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" \
+        dbus-run-session -- "$0" "$1" --in-session
 fi
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
