@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Sourced by the Windows tools: the Debian packages of the Windows build and of its tests.
+# Sourced by the Windows tools: the Debian packages of the Windows build and of its tests, and
+# the Wine set-up that the tests, the tools and the measurements share.
 
 # To cross-compile matrix-cipher.exe and the test suites (GoogleTest from its sources) and to
 # pack the program.
