@@ -6,10 +6,9 @@
 # Mono and Gecko, and with the program's CR LF line ends turned into LF for the Linux tools that
 # read its output (CTest's GoogleTest discovery among them). The program's exit code is kept.
 set -u
-export WINEPREFIX=$1
+source "$(dirname "${BASH_SOURCE[0]}")/../tools/lib/windows.sh"
+use_wine_prefix "$1"
 shift
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 
 # Wine's helper processes inherit the program's output streams and may outlive it, so the output
 # goes to files, not down pipes that would stay open as long as the helpers run.

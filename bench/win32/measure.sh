@@ -4,34 +4,30 @@
 # font: wall time by hyperfine's median, peak memory (maximum resident set) by the median of
 # repeated runs. One Wine server stays up for all runs, as it does on a desktop running Wine.
 # Usage: measure.sh WINDOWS_BUILD_DIR      (called by tools/bench; it calls itself under Xvfb)
+#        MEASURE_RUNS=N measure.sh …         runs each measurement N times, for a quick check
 set -euo pipefail
+source "$(dirname "$0")/../../tools/lib/bench.sh"
+source "$(dirname "$0")/../../tools/lib/windows.sh"
 build=$(cd "$1" && pwd)
 bin=$build/bench/win32
 if [ "${2:-}" != --on-virtual-display ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$1" --on-virtual-display
 fi
 
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-[ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1; wineserver -w; }
-wineserver -p
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 scratch=$(mktemp -d)
+trap 'stop_wine_server; rm -rf "$scratch"' EXIT
+use_wine_prefix "$build/wineprefix"
+ensure_wine_prefix
+start_wine_server
 
-hyperfine -N --warmup 3 --runs 20 --export-json "$scratch/start.json" \
+runs=${MEASURE_RUNS:-20}
+memory_runs=${MEASURE_RUNS:-9}
+hyperfine -N --warmup 3 --runs "$runs" --export-json "$scratch/start.json" \
     "wine $bin/start_main_window.exe" "wine $bin/start_bare_window.exe" >/dev/null 2>&1
-median() {
-    python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][int(sys.argv[2])]["median"])' "$@"
-}
-peak_kib() {
-    for _ in $(seq 1 9); do
-        /usr/bin/time -f %M wine "$1" 2>&1 >/dev/null | tail -1
-    done | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'
-}
-form=$(median "$scratch/start.json" 0)
-bare=$(median "$scratch/start.json" 1)
-form_kib=$(peak_kib "$bin/start_main_window.exe")
-bare_kib=$(peak_kib "$bin/start_bare_window.exe")
+form=$(median_time "$scratch/start.json" 0)
+bare=$(median_time "$scratch/start.json" 1)
+form_kib=$(median_peak_kib "$memory_runs" wine "$bin/start_main_window.exe")
+bare_kib=$(median_peak_kib "$memory_runs" wine "$bin/start_bare_window.exe")
 awk -v f="$form" -v b="$bare" -v fk="$form_kib" -v bk="$bare_kib" 'BEGIN {
     printf "wine start-up to first frame: MainForm %.1f ms, bare window with its line of text %.1f ms (ratio %.3f)\n",
            f * 1000, b * 1000, f / b

@@ -4,23 +4,15 @@
 # Start-up is compared with a bare window of the same size and font: wall time by hyperfine's
 # median, peak memory (maximum resident set) by the median of repeated runs.
 # Usage: measure.sh BUILD_DIR      (called by tools/bench; it calls itself again under Xvfb)
+#        MEASURE_RUNS=N measure.sh …  runs each measurement N times, for a quick check
 set -euo pipefail
+source "$(dirname "$0")/../../tools/lib/bench.sh"
 bin=$1/bench/window
 platform=${2:-}
-runs=40
+runs=${MEASURE_RUNS:-40}
+memory_runs=${MEASURE_RUNS:-15}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-
-median_time() { # hyperfine's JSON → median seconds of the given command index
-    python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][int(sys.argv[2])]["median"])' "$@"
-}
-
-median_peak_kib() { # median maximum resident set of several runs, in KiB
-    local program=$1
-    for _ in $(seq 1 15); do
-        /usr/bin/time -f %M "$program" 2>&1 >/dev/null | tail -1
-    done | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'
-}
 
 measure_platform() { # platform label
     local label=$1
@@ -30,9 +22,9 @@ measure_platform() { # platform label
     form=$(median_time "$scratch/start.json" 0)
     bare=$(median_time "$scratch/start.json" 1)
     empty=$(median_time "$scratch/start.json" 2)
-    form_kib=$(median_peak_kib "$bin/start_main_form")
-    bare_kib=$(median_peak_kib "$bin/start_bare_window")
-    empty_kib=$(median_peak_kib "$bin/start_empty_window")
+    form_kib=$(median_peak_kib "$memory_runs" "$bin/start_main_form")
+    bare_kib=$(median_peak_kib "$memory_runs" "$bin/start_bare_window")
+    empty_kib=$(median_peak_kib "$memory_runs" "$bin/start_empty_window")
     awk -v l="$label" -v f="$form" -v b="$bare" -v e="$empty" \
         -v fk="$form_kib" -v bk="$bare_kib" -v ek="$empty_kib" 'BEGIN {
         printf "%s start-up to first frame: MainForm %.1f ms; bare window with its line of text %.1f ms (ratio %.3f); without any text %.1f ms (ratio %.3f)\n",

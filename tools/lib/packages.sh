@@ -7,8 +7,10 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev qt6-base-
 # To run the program: the font metric-compatible with Times New Roman, in which it is drawn.
 RUN_PACKAGES=(fonts-liberation2)
 
-# To run the tests: a virtual X11 screen and the desktop-file checkers.
-TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream)
+# To run the tests: a virtual X11 screen, the desktop-file checkers, and a D-Bus session with the
+# accessibility bus and Debian's Python binding of it, to read the window as a screen reader does.
+TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream
+    dbus-daemon at-spi2-core python3-pyatspi)
 
 # To build the benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)

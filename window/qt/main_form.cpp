@@ -5,6 +5,7 @@
 #include "window/qt/field_validator.hpp"
 #include "window/qt/qt_text.hpp"
 #include "window/qt/solid_button.hpp"
+#include "window/qt/window_accessible.hpp"
 #include "window/qt/window_font.hpp"
 
 #include <QLabel>
@@ -42,6 +43,7 @@ void FillBackground(QWidget* widget, layout::Rgb colour) {
 MainForm::MainForm(QWidget* parent)
     : QWidget(parent), binding_(LineBreaks::Lf, &NormalizedC),
       controls_(layout::Controls().size(), nullptr) {
+    PresentMainFormAsWindow();
     const layout::Window& window = layout::MainWindow();
     setWindowTitle(ToQString(window.title));
     setFixedSize(Pixels(window.client.width), Pixels(window.client.height));
