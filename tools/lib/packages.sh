@@ -10,6 +10,10 @@ RUN_PACKAGES=(fonts-liberation2)
 # To run the tests: a virtual X11 screen and the desktop-file checkers.
 TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream)
 
+# To build the Debian package (its build-depends are in debian/control) and to check it.
+DEB_BUILD_PACKAGES=(build-essential dpkg-dev debhelper cmake qt6-base-dev git)
+DEB_TEST_PACKAGES=(lintian xvfb xauth x11-utils)
+
 # To build the benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
 
