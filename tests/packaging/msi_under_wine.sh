@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The MSI as deployment tools use it, under Wine: a silent install puts the program into Program
+# Files, from where it opens its window, with a Start-menu shortcut and an uninstall entry of the
+# project's version; a silent removal leaves no file of it behind. A second build of the MSI
+# must keep the product version and the UpgradeCode, on which a later major upgrade relies.
+# Usage: msi_under_wine.sh MSI SECOND_BUILD_MSI   (from the top of the source tree, under Xvfb,
+# with WINEPREFIX set to a prefix made by wineboot)
+set -euo pipefail
+msi=$1
+second=$2
+version=$(sed -n '/^project(/,/)/s/^ *VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+drive_c=$WINEPREFIX/drive_c
+program=$drive_c/Program\ Files/matrix-cipher/matrix-cipher.exe
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+property() {
+    msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"
+}
+# Wine's helpers may outlive a command and keep its output open, so output goes to a file.
+quiet_wine() {
+    local log
+    log=$(mktemp)
+    wine "$@" </dev/null >"$log" 2>&1 || { cat "$log" >&2; rm -f "$log"; return 1; }
+    rm -f "$log"
+}
+program_files() {
+    find "$drive_c" \( -iname 'matrix-cipher*' -o -name 'Матричен шифър.lnk' \
+        -o -name "$product_code" \) -print
+}
+
+product_code=$(property "$msi" ProductCode)
+for name in ProductVersion UpgradeCode; do
+    first_value=$(property "$msi" "$name")
+    [ -n "$first_value" ] || fail "the MSI has no $name"
+    [ "$first_value" = "$(property "$second" "$name")" ] || fail "$name differs between builds"
+    echo "$name: $first_value"
+done
+[ "$(property "$msi" ProductVersion)" = "$version" ] || fail "ProductVersion is not $version"
+
+[ -z "$(program_files)" ] || fail "already installed in $WINEPREFIX: $(program_files)"
+quiet_wine msiexec /i "$(winepath -w "$msi")" /qn || fail "the silent install failed"
+wineserver -w
+[ -f "$program" ] || fail "no program in Program Files"
+# Wine puts the shortcuts of a per-machine install into the user's Start menu.
+shortcuts=$(find "$drive_c" -path '*/Start Menu/Programs/Матричен шифър.lnk')
+[ -n "$shortcuts" ] || fail "no Start-menu shortcut"
+uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
+entry=$(wine reg query "$uninstall_key" /v DisplayVersion </dev/null 2>/dev/null | tr -d '\r' || true)
+grep -q "DisplayVersion *REG_SZ *$version$" <<<"$entry" || fail "uninstall entry: $entry"
+
+wine "$(winepath -w "$program")" </dev/null >/dev/null 2>&1 &
+for _ in $(seq 1 100); do
+    window=$(xwininfo -root -tree 2>/dev/null | grep "Информатика - matrix transpose cipher" | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+wineserver -k
+wineserver -w
+[ -n "$window" ] || fail "the installed program opened no window"
+grep -q "481x424" <<<"$window" || fail "the window is not 481x424: $window"
+echo "window shown: $window"
+
+quiet_wine msiexec /x "$(winepath -w "$msi")" /qn || fail "the silent removal failed"
+wineserver -w
+left=$(program_files)
+[ -z "$left" ] || fail "the removal left: $left"
+if wine reg query "$uninstall_key" </dev/null >/dev/null 2>&1; then
+    fail "the uninstall entry is still there"
+fi
+echo "the MSI installs, starts and uninstalls silently"
