@@ -11,7 +11,6 @@ msi=$1
 second=$2
 version=$(sed -n '/^project(/,/)/s/^ *VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 drive_c=$WINEPREFIX/drive_c
 program=$drive_c/Program\ Files/matrix-cipher/matrix-cipher.exe
 
@@ -22,12 +21,8 @@ fail() {
 property() {
     msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"
 }
-# Wine's helpers may outlive a command and keep its output open, so output goes to a file.
-quiet_wine() {
-    local log
-    log=$(mktemp)
-    wine "$@" </dev/null >"$log" 2>&1 || { cat "$log" >&2; rm -f "$log"; return 1; }
-    rm -f "$log"
+windows() {
+    cmake/run-under-wine.sh "$WINEPREFIX" "$@"
 }
 program_files() {
     find "$drive_c" \( -iname 'matrix-cipher*' -o -name 'Матричен шифър.lnk' \
@@ -44,20 +39,24 @@ done
 [ "$(property "$msi" ProductVersion)" = "$version" ] || fail "ProductVersion is not $version"
 
 [ -z "$(program_files)" ] || fail "already installed in $WINEPREFIX: $(program_files)"
-quiet_wine msiexec /i "$(winepath -w "$msi")" /qn || fail "the silent install failed"
+msi_path=$(winepath -w "$msi")
+# A failed run removes what it installed, so that the next starts from a clean prefix.
+trap 'windows msiexec /x "$msi_path" /qn >/dev/null 2>&1 || true' EXIT
+windows msiexec /i "$msi_path" /qn || fail "the silent install failed"
 wineserver -w
 [ -f "$program" ] || fail "no program in Program Files"
 # Wine puts the shortcuts of a per-machine install into the user's Start menu.
 shortcuts=$(find "$drive_c" -path '*/Start Menu/Programs/Матричен шифър.lnk')
 [ -n "$shortcuts" ] || fail "no Start-menu shortcut"
 uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
-entry=$(wine reg query "$uninstall_key" /v DisplayVersion </dev/null 2>/dev/null | tr -d '\r' || true)
+entry=$(windows reg query "$uninstall_key" /v DisplayVersion 2>/dev/null || true)
 grep -q "DisplayVersion *REG_SZ *$version$" <<<"$entry" || fail "uninstall entry: $entry"
 
-wine "$(winepath -w "$program")" </dev/null >/dev/null 2>&1 &
+windows "$(winepath -w "$program")" >/dev/null 2>&1 &
+# Wine may show the window with its frame first, so the wait is for the final client size.
 for _ in $(seq 1 100); do
     window=$(xwininfo -root -tree 2>/dev/null | grep "Информатика - matrix transpose cipher" | head -1 || true)
-    [ -n "$window" ] && break
+    grep -q "481x424" <<<"$window" && break
     sleep 0.2
 done
 wineserver -k
@@ -66,11 +65,10 @@ wineserver -w
 grep -q "481x424" <<<"$window" || fail "the window is not 481x424: $window"
 echo "window shown: $window"
 
-quiet_wine msiexec /x "$(winepath -w "$msi")" /qn || fail "the silent removal failed"
+trap - EXIT
+windows msiexec /x "$msi_path" /qn || fail "the silent removal failed"
 wineserver -w
 left=$(program_files)
 [ -z "$left" ] || fail "the removal left: $left"
-if wine reg query "$uninstall_key" </dev/null >/dev/null 2>&1; then
-    fail "the uninstall entry is still there"
-fi
+! windows reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry is still there"
 echo "the MSI installs, starts and uninstalls silently"
