@@ -21,10 +21,8 @@ fail() {
 }
 
 [ -f "$deb" ] || fail "no package $deb"
-# Lintian warns on stderr when run as root, so root runs it as nobody.
-lintian_as=()
-[ "$(id -u)" -ne 0 ] || lintian_as=(runuser -u nobody --)
-findings=$("${lintian_as[@]}" lintian --pedantic -I "$changes" "$deb")
+# CI runs as root, which lintian would warn about on every run.
+findings=$(lintian --allow-root --pedantic -I "$changes" "$deb" 2>&1 || true)
 [ -z "$findings" ] || fail "lintian: $findings"
 
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version)"
