@@ -46,8 +46,7 @@ windows msiexec /i "$msi_path" /qn || fail "the silent install failed"
 wineserver -w
 [ -f "$program" ] || fail "no program in Program Files"
 # Wine puts the shortcuts of a per-machine install into the user's Start menu.
-shortcuts=$(find "$drive_c" -path '*/Start Menu/Programs/Матричен шифър.lnk')
-[ -n "$shortcuts" ] || fail "no Start-menu shortcut"
+[ -n "$(find "$drive_c" -path '*/Start Menu/Programs/Матричен шифър.lnk')" ] || fail "no shortcut"
 uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
 entry=$(windows reg query "$uninstall_key" /v DisplayVersion 2>/dev/null || true)
 grep -q "DisplayVersion *REG_SZ *$version$" <<<"$entry" || fail "uninstall entry: $entry"
@@ -61,14 +60,12 @@ for _ in $(seq 1 100); do
 done
 wineserver -k
 wineserver -w
-[ -n "$window" ] || fail "the installed program opened no window"
-grep -q "481x424" <<<"$window" || fail "the window is not 481x424: $window"
+grep -q "481x424" <<<"$window" || fail "no 481 x 424 window from Program Files: ${window:-none}"
 echo "window shown: $window"
 
 trap - EXIT
 windows msiexec /x "$msi_path" /qn || fail "the silent removal failed"
 wineserver -w
-left=$(program_files)
-[ -z "$left" ] || fail "the removal left: $left"
+[ -z "$(program_files)" ] || fail "the removal left: $(program_files)"
 ! windows reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry is still there"
 echo "the MSI installs, starts and uninstalls silently"
