@@ -12,6 +12,10 @@ RUN_PACKAGES=(fonts-liberation2)
 TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream
     dbus-daemon at-spi2-core python3-pyatspi)
 
+# To build the Debian package (its build-depends are in debian/control) and to check it.
+DEB_BUILD_PACKAGES=(build-essential dpkg-dev debhelper cmake qt6-base-dev git)
+DEB_TEST_PACKAGES=(lintian xvfb xauth x11-utils)
+
 # To build the benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
 

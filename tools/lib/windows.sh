@@ -3,11 +3,11 @@
 # the Wine set-up that the tests, the tools and the measurements share.
 
 # To cross-compile matrix-cipher.exe and the test suites (GoogleTest from its sources) and to
-# pack the program.
-WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest zip)
+# pack the program into a zip and an MSI.
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest zip wixl msitools)
 
-# To run the tests: Wine, and a virtual X display for it.
-WINDOWS_TEST_PACKAGES=(wine wine64 xvfb xauth)
+# To run the tests: Wine, and a virtual X display for it and a look at its windows.
+WINDOWS_TEST_PACKAGES=(wine wine64 xvfb xauth x11-utils)
 
 # Runs Wine in the given prefix for the build's programs: without Wine's debug output, and
 # without the dialogs a new prefix would show to offer Mono and Gecko or the menu entries it
