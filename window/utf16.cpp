@@ -48,7 +48,7 @@ std::u32string ToText(std::u16string_view units) {
         if (StartsPair(units, i)) {
             const char32_t high = static_cast<char32_t>(unit) - 0xD800;
             const char32_t low = static_cast<char32_t>(units[i + 1]) - 0xDC00;
-            characters += kFirstSupplementary + (high << 10) + low;
+            characters += static_cast<char32_t>(kFirstSupplementary + (high << 10) + low);
             ++i;
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             characters += kReplacement;

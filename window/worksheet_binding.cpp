@@ -12,7 +12,7 @@ namespace cipher {
 namespace {
 
 std::u16string PaneText(std::u32string_view text, LineBreaks lineBreaks) {
-    const std::u16string pane = utf16::FromText(text);
+    std::u16string pane = utf16::FromText(text);
     if (lineBreaks == LineBreaks::CrLf) {
         return pane;
     }
