@@ -13,6 +13,13 @@ TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream)
 # To build the benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
 
+# To build the page for the web browser: Emscripten (its optimiser needs node-acorn), and zip to
+# pack it.
+WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn python3 zip)
+
+# To test the page: Chromium, driven by Playwright from npm, and the window's font.
+WEB_TEST_PACKAGES=(chromium fonts-liberation2)
+
 # Installs those of the given packages that are not installed yet, with sudo when not root.
 ensure_packages() {
     local missing=()
