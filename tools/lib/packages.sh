@@ -20,6 +20,9 @@ WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn python3 zip)
 # To test the page: Chromium, driven by Playwright from npm, and the window's font.
 WEB_TEST_PACKAGES=(chromium fonts-liberation2)
 
+# Node and npm, for Playwright, where the machine has no Node of its own.
+WEB_NODE_PACKAGES=(nodejs npm)
+
 # Installs those of the given packages that are not installed yet, with sudo when not root.
 ensure_packages() {
     local missing=()
