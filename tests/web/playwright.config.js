@@ -15,6 +15,8 @@ export default defineConfig({
     viewport: { width: 1024, height: 600 },
     launchOptions: {
       executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+      // Playwright hides scroll bars in headless mode; the pane's belongs to the window.
+      ignoreDefaultArgs: ['--hide-scrollbars'],
       // Without these Chromium reaches out to its vendor's services as it starts.
       args: [
         '--no-sandbox',

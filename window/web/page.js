@@ -32,7 +32,6 @@ function pageWindow(title, width, height, background, family, fallbacks, points)
   pageClient.style.backgroundColor = rgb(background);
   pageClient.style.fontFamily = '"' + family + '", ' + fallbacks;
   pageClient.style.fontSize = points + 'pt';
-  document.body.appendChild(pageClient);
 }
 
 function pageControl(row, name, kind, index, box, background, centred, readOnly, spoken) {
@@ -82,9 +81,13 @@ function pageControl(row, name, kind, index, box, background, centred, readOnly,
 
 function pageTabStop(row, position) {
   pageRows[row].tabIndex = position + 1;
-  if (position === 0) {
-    pageRows[row].focus();
-  }
+}
+
+// The window goes into the page whole, once it is filled, and only then takes the focus, which
+// lays the page out: built inside the page, every control would be laid out on its own.
+function pageShown(focusRow) {
+  document.body.appendChild(pageClient);
+  pageRows[focusRow].focus();
 }
 
 function pageText(row, text) {

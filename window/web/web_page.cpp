@@ -39,6 +39,7 @@ EM_JS(void, PageControl, (std::size_t row, const char* name, const char* kind, i
                 centred !== 0, readOnly !== 0, unitsAt(spoken, spokenLength));
 });
 EM_JS(void, PageTabStop, (std::size_t row, int position), { pageTabStop(row, position); });
+EM_JS(void, PageShown, (std::size_t focusRow), { pageShown(focusRow); });
 EM_JS(void, PageText, (std::size_t row, const char16_t* text, std::size_t length), {
     pageText(row, unitsAt(text, length));
 });
@@ -174,5 +175,6 @@ EMSCRIPTEN_KEEPALIVE void web_click(std::int16_t index) {
 int main() {
     BuildWindow();
     ShowWorksheet();
+    PageShown(cipher::layout::RowNamed(cipher::layout::TabOrder().front()));
     return 0;
 }
