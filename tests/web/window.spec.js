@@ -109,6 +109,15 @@ test('Кодирай shows the sample encrypted', async ({ window }) => {
   await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
 });
 
+test('the ciphertext field shows the longest ciphertext whole', async ({ window }) => {
+  const { page } = window;
+  // 100 characters under a 9-letter key take 8 fillers; a key in alphabet order moves no column.
+  await control(page, 'Text2(0)').fill('я'.repeat(100));
+  await control(page, 'Text2(1)').fill('абвгдежзи');
+  await encrypt(page);
+  await expect(control(page, 'Text2(2)')).toHaveValue(`${'я'.repeat(100)}ABCDEFGH`);
+});
+
 const rejections = [
   { name: 'plaintext shorter than the key', plaintext: 'абвгд', key: 'абвгде', message: 'plaintextShorterThanKey' },
   { name: 'key too short', plaintext: 'открит текст', key: 'аб', message: 'tooShort' },

@@ -92,7 +92,7 @@ function pageShown(focusRow) {
 
 function pageText(row, text) {
   var element = pageRows[row];
-  if ('value' in element && element.tagName !== 'BUTTON') {
+  if (element instanceof HTMLInputElement || element instanceof HTMLTextAreaElement) {
     element.value = text;
   } else {
     element.textContent = text;
