@@ -29,7 +29,8 @@ const sample = expected.sample;
 test('every shown control stands where the table puts it, in CSS pixels', async ({ window }) => {
   const boxes = await window.page.evaluate(() => {
     const client = document.getElementById('client').getBoundingClientRect();
-    const boxes = { client: [client.width, client.height] };
+    const page = document.documentElement;
+    const boxes = { client: [client.width, client.height], page: [page.scrollWidth, page.scrollHeight] };
     for (const element of document.getElementById('client').children) {
       const box = element.getBoundingClientRect();
       boxes[element.id] = [box.left - client.left, box.top - client.top, box.width, box.height];
@@ -37,10 +38,13 @@ test('every shown control stands where the table puts it, in CSS pixels', async 
     return boxes;
   });
   expect(boxes.client).toEqual([expected.client.width, expected.client.height]);
+  // The whole window fits a 1024 × 600 screen without scrolling.
+  expect(boxes.page[0]).toBeLessThanOrEqual(1024);
+  expect(boxes.page[1]).toBeLessThanOrEqual(600);
   for (const row of expected.pixels) {
     expect.soft(boxes[row.name], row.name).toEqual([row.left, row.top, row.width, row.height]);
   }
-  expect(Object.keys(boxes).length).toBe(expected.pixels.length + 1);
+  expect(Object.keys(boxes).length).toBe(expected.pixels.length + 2);
 });
 
 test('colours, font, names and title come from the table', async ({ window }) => {
