@@ -8,6 +8,7 @@
 #include "window/layout.hpp"
 #include "window/utf16.hpp"
 #include "worksheet/constants.hpp"
+#include "worksheet/description.hpp"
 
 #include <array>
 #include <cstddef>
@@ -125,6 +126,7 @@ int main() {
                                         {"font", Quoted(window.font.family)},
                                         {"pointSize", Number(window.font.pointSize)}})},
                      {"tabOrder", Texts(layout::TabOrder())},
+                     {"description", Texts(DescriptionParagraphs())},
                      {"sample", Object({{"plaintext", Quoted(kSamplePlaintext)},
                                         {"key", Quoted(kSampleKey)},
                                         {"sortedKey", Quoted(expected::kSortedSampleKey)},
