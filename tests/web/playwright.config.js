@@ -6,7 +6,7 @@ import { launchOptions } from './chromium.js';
 
 export default defineConfig({
   testDir: '.',
-  testMatch: '*.spec.js',
+  testMatch: '*.test.js',
   workers: 1,
   reporter: 'list',
   outputDir: '../../build/web/test-results',
