@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 
 namespace cipher {
@@ -63,19 +64,26 @@ std::uint64_t CodePointKey(char32_t c) {
     return c;
 }
 
+// A loop of its own rather than std::lexicographical_compare_three_way, which the libc++ of the
+// WebAssembly build lacks (as it lacks std::is_neq): character by character, then the shorter
+// text first.
 template <typename Key>
 std::strong_ordering CompareBy(std::u32string_view left, std::u32string_view right, Key key) {
-    return std::lexicographical_compare_three_way(
-        left.begin(), left.end(), right.begin(), right.end(),
-        [key](char32_t a, char32_t b) { return key(a) <=> key(b); });
+    const std::size_t common = std::min(left.size(), right.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (auto order = key(left[i]) <=> key(right[i]); order != 0) {
+            return order;
+        }
+    }
+    return left.size() <=> right.size();
 }
 
 } // namespace
 
 bool SortsBefore(std::u32string_view left, std::u32string_view right) {
     for (auto key : {AlphabetKey, AccentKey, CaseKey, CodePointKey}) {
-        if (auto order = CompareBy(left, right, key); std::is_neq(order)) {
-            return std::is_lt(order);
+        if (auto order = CompareBy(left, right, key); order != 0) {
+            return order < 0;
         }
     }
     return false;

@@ -19,6 +19,16 @@ DEB_TEST_PACKAGES=(lintian xvfb xauth x11-utils)
 # To build the benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
 
+# To build the page for the web browser: Emscripten (its optimiser needs node-acorn), and zip to
+# pack it.
+WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn python3 zip)
+
+# To test the page: Chromium, driven by Playwright from npm, and the window's font.
+WEB_TEST_PACKAGES=(chromium fonts-liberation2)
+
+# Node and npm, for Playwright, where the machine has no Node of its own.
+WEB_NODE_PACKAGES=(nodejs npm)
+
 # Installs those of the given packages that are not installed yet, with sudo when not root.
 ensure_packages() {
     local missing=()

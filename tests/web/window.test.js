@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: MIT
+// The page in a real browser: the window the layout table describes, the sample run, the
+// rejections, the fields' limits, and that nothing leaves the page. Cases every front end shares
+// come from the C++ tables; what only a browser has (computed style, focus, policy) is here.
+import { test as base, expect } from '@playwright/test';
+import { clear, control, encrypt, expected, items, pageUrl } from './web_page.js';
+
+// Each test opens the page and fails on any request other than the page itself, on any console
+// error and on any uncaught exception.
+const test = base.extend({
+  window: async ({ page }, use) => {
+    const strays = [];
+    page.on('request', (request) => {
+      if (request.url() !== pageUrl) strays.push(`request: ${request.url()}`);
+    });
+    page.on('console', (message) => {
+      if (message.type() === 'error') strays.push(`console: ${message.text()}`);
+    });
+    page.on('pageerror', (error) => strays.push(`exception: ${error.message}`));
+    await page.goto(pageUrl);
+    await use({ page, strays });
+    expect(strays).toEqual([]);
+  },
+});
+
+const messages = expected.messages;
+const sample = expected.sample;
+
+test('every shown control stands where the table puts it, in CSS pixels', async ({ window }) => {
+  const boxes = await window.page.evaluate(() => {
+    const client = document.getElementById('client').getBoundingClientRect();
+    const page = document.documentElement;
+    const boxes = { client: [client.width, client.height], page: [page.scrollWidth, page.scrollHeight] };
+    for (const element of document.getElementById('client').children) {
+      const box = element.getBoundingClientRect();
+      boxes[element.id] = [box.left - client.left, box.top - client.top, box.width, box.height];
+    }
+    return boxes;
+  });
+  expect(boxes.client).toEqual([expected.client.width, expected.client.height]);
+  // The whole window fits a 1024 × 600 screen without scrolling.
+  expect(boxes.page[0]).toBeLessThanOrEqual(1024);
+  expect(boxes.page[1]).toBeLessThanOrEqual(600);
+  for (const row of expected.pixels) {
+    expect.soft(boxes[row.name], row.name).toEqual([row.left, row.top, row.width, row.height]);
+  }
+  expect(Object.keys(boxes).length).toBe(expected.pixels.length + 2);
+});
+
+test('colours, font, names and title come from the table', async ({ window }) => {
+  const { page } = window;
+  const rgb = (colour) => `rgb(${colour.join(', ')})`;
+  await expect(page).toHaveTitle(expected.window.title);
+  expect(await page.getAttribute('html', 'lang')).toBe('bg');
+  const client = await page.locator('#client').evaluate((element) => getComputedStyle(element));
+  expect(client.backgroundColor).toBe(rgb(expected.window.background));
+  for (const row of expected.controls) {
+    const element = control(page, row.name);
+    const style = await element.evaluate((e) => {
+      const style = getComputedStyle(e);
+      return { background: style.backgroundColor, family: style.fontFamily, size: style.fontSize };
+    });
+    if (row.background) expect.soft(style.background, row.name).toBe(rgb(row.background));
+    // 12 pt is 16 CSS pixels.
+    expect.soft(style.size, row.name).toBe(`${(expected.window.pointSize * 4) / 3}px`);
+    expect.soft(style.family, row.name).toBe(`"${expected.window.font}", "Liberation Serif", serif`);
+    // A label is read as the text it shows; the other controls carry a name.
+    if (row.name.startsWith('Label1')) await expect.soft(element, row.name).toHaveText(row.accessibleName);
+    else await expect.soft(element, row.name).toHaveAccessibleName(row.accessibleName);
+  }
+  await expect(control(page, 'Text2(2)')).not.toBeEditable();
+  await expect(control(page, 'Text1(0)')).not.toBeEditable();
+  // The description keeps its paragraphs, one line break after each.
+  await expect(control(page, 'Text1(0)')).toHaveValue(expected.description.map((p) => `${p}\n`).join(''));
+  // The pane keeps its vertical scroll bar, even when its text fits.
+  await control(page, 'Text1(0)').evaluate((pane) => { pane.value = ''; });
+  const pane = await control(page, 'Text1(0)').evaluate((e) => [e.clientWidth, e.offsetWidth]);
+  expect(pane[0]).toBeLessThan(pane[1] - 10);
+});
+
+test('Tab moves through the table order, from the message pane; buttons show the focus', async ({
+  window,
+}) => {
+  const { page } = window;
+  const focused = () =>
+    page.evaluate(() => {
+      const style = getComputedStyle(document.activeElement);
+      return [document.activeElement.id, style.outlineStyle];
+    });
+  const order = [await focused()];
+  for (let tab = 1; tab < expected.tabOrder.length; ++tab) {
+    await page.keyboard.press('Tab');
+    order.push(await focused());
+  }
+  expect(order.map(([id]) => id)).toEqual(expected.tabOrder);
+  for (const [id, outline] of order) {
+    if (id.startsWith('Command1')) expect(outline, id).not.toBe('none');
+  }
+});
+
+test('Кодирай shows the sample encrypted', async ({ window }) => {
+  const { page } = window;
+  await expect(control(page, 'Text2(0)')).toHaveValue(sample.plaintext);
+  await expect(control(page, 'Text2(1)')).toHaveValue(sample.key);
+  await expect(control(page, 'Label1(3)')).toHaveText(sample.headers[0]);
+  await expect(control(page, 'Label1(4)')).toHaveText(sample.headers[1]);
+  await encrypt(page);
+  expect(await items(page, 'List1(0)')).toEqual(sample.initial);
+  expect(await items(page, 'List1(1)')).toEqual(sample.final);
+  await expect(control(page, 'Label1(3)')).toHaveText(sample.key);
+  await expect(control(page, 'Label1(4)')).toHaveText(sample.sortedKey);
+  await expect(control(page, 'Text2(2)')).toHaveValue(sample.ciphertext);
+  await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
+});
+
+test('the ciphertext field shows the longest ciphertext whole', async ({ window }) => {
+  const { page } = window;
+  // 100 characters under a 9-letter key take 8 fillers; a key in alphabet order moves no column.
+  await control(page, 'Text2(0)').fill('я'.repeat(100));
+  await control(page, 'Text2(1)').fill('абвгдежзи');
+  await encrypt(page);
+  await expect(control(page, 'Text2(2)')).toHaveValue(`${'я'.repeat(100)}ABCDEFGH`);
+});
+
+const rejections = [
+  { name: 'plaintext shorter than the key', plaintext: 'абвгд', key: 'абвгде', message: 'plaintextShorterThanKey' },
+  { name: 'key too short', plaintext: 'открит текст', key: 'аб', message: 'tooShort' },
+  { name: 'repeated key letter', plaintext: 'открит текст', key: 'аАа', message: 'repeatedKeyLetters' },
+];
+for (const row of rejections) {
+  test(`rejection: ${row.name} leaves the previous ciphertext and headers`, async ({ window }) => {
+    const { page } = window;
+    await encrypt(page);
+    await control(page, 'Text2(0)').fill(row.plaintext);
+    await control(page, 'Text2(1)').fill(row.key);
+    await encrypt(page);
+    await expect(control(page, 'Text1(0)')).toHaveValue(messages[row.message]);
+    expect(await items(page, 'List1(0)')).toEqual([]);
+    expect(await items(page, 'List1(1)')).toEqual([]);
+    await expect(control(page, 'Text2(2)')).toHaveValue(sample.ciphertext);
+    await expect(control(page, 'Label1(3)')).toHaveText(sample.key);
+    await expect(control(page, 'Label1(4)')).toHaveText(sample.sortedKey);
+  });
+}
+
+test('Чисти empties the fields and the matrices and keeps the message', async ({ window }) => {
+  const { page } = window;
+  await encrypt(page);
+  await clear(page);
+  for (const name of ['Text2(0)', 'Text2(1)', 'Text2(2)']) {
+    await expect(control(page, name)).toHaveValue('');
+  }
+  expect(await items(page, 'List1(0)')).toEqual([]);
+  expect(await items(page, 'List1(1)')).toEqual([]);
+  await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
+});
+
+// What the worksheet holds, read back through Кодирай: the key stands over the initial matrix,
+// the plaintext fills its rows.
+async function worksheetText(page, field) {
+  if (field === 1) return control(page, 'Label1(3)').textContent();
+  return (await items(page, 'List1(0)')).join('');
+}
+
+// Pasted with Ctrl+V from the system clipboard, at the end of the field's text.
+for (const row of expected.fieldCases) {
+  test(`paste: ${row.name}`, async ({ window }) => {
+    const { page } = window;
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+    const field = control(page, `Text2(${row.field})`);
+    await field.fill(row.start);
+    await field.press('End');
+    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), row.pasted);
+    await page.keyboard.press('Control+V');
+    await expect(field).toHaveValue(row.kept);
+    await encrypt(page);
+    expect((await worksheetText(page, row.field)).slice(0, row.kept.length)).toBe(row.kept);
+  });
+}
+
+// Typed one character at a time, as a keyboard or an input method hands them over.
+const typed = [
+  { name: 'the key stops at its limit', field: 1, start: '', typed: ['абвгдежзийк'], kept: 'абвгдежзий' },
+  { name: 'an emoji is one character of the limit', field: 1, start: 'абвгдежзи', typed: ['😀', 'я'], kept: 'абвгдежзи😀' },
+  { name: 'a combining mark joins its letter in form C', field: 1, start: 'абвгдежзи', typed: ['е', '\u0300'], kept: 'абвгдежзи\u0450' },
+  { name: 'a mark beyond the limit is not split from its letter', field: 1, start: 'абвгдежзйо', typed: ['\u0301'], kept: 'абвгдежзйо' },
+  { name: 'the plaintext stops at its limit', field: 0, start: 'я'.repeat(99), typed: ['ab'], kept: `${'я'.repeat(99)}a` },
+];
+for (const row of typed) {
+  test(`typing: ${row.name}`, async ({ window }) => {
+    const { page } = window;
+    const field = control(page, `Text2(${row.field})`);
+    await field.fill(row.start);
+    await field.press('End');
+    for (const text of row.typed) await page.keyboard.type(text);
+    await expect(field).toHaveValue(row.kept);
+    expect(await field.evaluate((element) => element.selectionStart)).toBe(row.kept.length);
+    await encrypt(page);
+    expect((await worksheetText(page, row.field)).slice(0, row.kept.length)).toBe(row.kept);
+  });
+}
+
+test('the page keeps nothing: no cookie, no storage', async ({ window }) => {
+  const { page } = window;
+  await encrypt(page);
+  const kept = await page.evaluate(() => [document.cookie, localStorage.length, sessionStorage.length]);
+  expect(kept).toEqual(['', 0, 0]);
+});
+
+test('the page policy blocks what a script tries to send', async ({ window }) => {
+  const { page, strays } = window;
+  const blocked = [];
+  page.on('requestfailed', (request) => blocked.push([request.url(), request.failure().errorText]));
+  const outcome = await page.evaluate(async () => {
+    const violations = [];
+    document.addEventListener('securitypolicyviolation', (event) =>
+      violations.push(event.effectiveDirective),
+    );
+    const fetched = await fetch('https://example.org/', { method: 'POST', body: 'текст' }).then(
+      () => 'sent',
+      () => 'refused',
+    );
+    const image = new Image();
+    await new Promise((resolve) => {
+      image.onerror = image.onload = resolve;
+      image.src = 'https://example.org/?текст';
+    });
+    return { fetched, image: image.naturalWidth, violations };
+  });
+  expect(outcome).toEqual({ fetched: 'refused', image: 0, violations: ['connect-src', 'img-src'] });
+  // Chromium lists the image's request, which its policy stopped before it left.
+  const image = encodeURI('https://example.org/?текст');
+  expect(blocked).toEqual([[image, 'csp']]);
+  // Those refusals are the test's own; anything else still fails it.
+  const own = strays.filter(
+    (stray) => stray === `request: ${image}` || /^console: .*(Content Security Policy|Refused)/.test(stray),
+  );
+  expect(own).toHaveLength(4);
+  strays.splice(0, strays.length, ...strays.filter((stray) => !own.includes(stray)));
+});
