@@ -3,6 +3,7 @@
 // program's messages and the layout table's names, colours and order. The browser suite reads
 // them from here, so that no expected text is written a third time in JavaScript.
 #include "expected/field_cases.hpp"
+#include "expected/rejections.hpp"
 #include "expected/sample.hpp"
 #include "expected/window_pixels.hpp"
 #include "window/layout.hpp"
@@ -104,6 +105,21 @@ std::string FieldCase(const expected::FieldCase& row) {
                    {"kept", Quoted(row.kept)}});
 }
 
+std::string TypedCase(const expected::TypedCase& row) {
+    return Object({{"name", Quoted(std::string_view(row.name))},
+                   {"field", Number(row.field)},
+                   {"start", Quoted(row.start)},
+                   {"typed", Quoted(row.typed)},
+                   {"kept", Quoted(row.kept)}});
+}
+
+std::string Rejection(const expected::RejectionCase& row) {
+    return Object({{"name", Quoted(std::string_view(row.name))},
+                   {"plaintext", Quoted(row.plaintext)},
+                   {"key", Quoted(row.key)},
+                   {"message", Quoted(row.message)}});
+}
+
 } // namespace
 } // namespace cipher
 
@@ -126,7 +142,7 @@ int main() {
                                         {"font", Quoted(window.font.family)},
                                         {"pointSize", Number(window.font.pointSize)}})},
                      {"tabOrder", Texts(layout::TabOrder())},
-                     {"description", Texts(DescriptionParagraphs())},
+                     {"description", Quoted(Description())},
                      {"sample", Object({{"plaintext", Quoted(kSamplePlaintext)},
                                         {"key", Quoted(kSampleKey)},
                                         {"sortedKey", Quoted(expected::kSortedSampleKey)},
@@ -136,6 +152,8 @@ int main() {
                                         {"final", Texts(expected::kSampleFinalMatrix)},
                                         {"ciphertext", Quoted(expected::kSampleCiphertext)}})},
                      {"fieldCases", Array(expected::kFieldCases, FieldCase)},
+                     {"typedCases", Array(expected::kTypedCases, TypedCase)},
+                     {"rejections", Array(expected::kRejections, Rejection)},
                      {"messages",
                       Object({{"plaintextShorterThanKey", Quoted(kMessagePlaintextShorterThanKey)},
                               {"tooShort", Quoted(kMessageTooShort)},

@@ -3,7 +3,9 @@
 // them to the worksheet and shows the worksheet again.
 #include "main_window_fixture.hpp"
 
+#include "expected/rejections.hpp"
 #include "expected/sample.hpp"
+#include "row_name.hpp"
 #include "worksheet/constants.hpp"
 
 namespace cipher::win32::testing {
@@ -31,37 +33,35 @@ TEST_F(MainWindowTest, KodiraiEncryptsTheSampleAndShowsEveryResult) {
     EXPECT_EQ(Text("Text2(1)"), Wide(kSampleKey));
 }
 
-// After the sample was encrypted: both matrices are empty, the headers still show the sample
-// key and its sorted letters, and the ciphertext field holds `ciphertext`.
-class AfterTheSampleTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        Click("Command1(0)");
-    }
+using RejectionTest = MainWindowTableTest<expected::RejectionCase>;
 
-    void ExpectEmptyMatricesUnderTheSampleHeaders(const std::wstring& ciphertext) const {
-        EXPECT_TRUE(Items("List1(0)").empty());
-        EXPECT_TRUE(Items("List1(1)").empty());
-        EXPECT_EQ(Text("Text2(2)"), ciphertext);
-        EXPECT_EQ(Text("Label1(3)"), Wide(kSampleKey));
-        EXPECT_EQ(Text("Label1(4)"), Wide(expected::kSortedSampleKey));
-    }
-};
-
-TEST_F(AfterTheSampleTest, RepeatedKeyLetterIsRejectedAndEarlierResultsStay) {
-    SetText("Text2(1)", L"ключк");
+TEST_P(RejectionTest, ShowsItsMessageAndKeepsTheSampleResult) {
     Click("Command1(0)");
-    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageRepeatedKeyLetters));
-    ExpectEmptyMatricesUnderTheSampleHeaders(Wide(expected::kSampleCiphertext));
+    SetText("Text2(0)", Wide(GetParam().plaintext));
+    SetText("Text2(1)", Wide(GetParam().key));
+    Click("Command1(0)");
+    EXPECT_EQ(Text("Text1(0)"), Wide(GetParam().message));
+    EXPECT_TRUE(Items("List1(0)").empty());
+    EXPECT_TRUE(Items("List1(1)").empty());
+    EXPECT_EQ(Text("Text2(2)"), Wide(expected::kSampleCiphertext));
+    EXPECT_EQ(Text("Label1(3)"), Wide(kSampleKey));
+    EXPECT_EQ(Text("Label1(4)"), Wide(expected::kSortedSampleKey));
 }
 
-TEST_F(AfterTheSampleTest, ChistiEmptiesFieldsAndMatricesButKeepsMessageAndHeaders) {
+INSTANTIATE_TEST_SUITE_P(Rejected, RejectionTest, ::testing::ValuesIn(expected::kRejections),
+                         cipher::testing::RowName{});
+
+TEST_F(MainWindowTest, ChistiEmptiesFieldsAndMatricesButKeepsMessageAndHeaders) {
+    Click("Command1(0)");
     Click("Command1(1)");
-    EXPECT_EQ(Text("Text2(0)"), L"");
-    EXPECT_EQ(Text("Text2(1)"), L"");
+    for (const char* field : {"Text2(0)", "Text2(1)", "Text2(2)"}) {
+        EXPECT_EQ(Text(field), L"") << field;
+    }
+    EXPECT_TRUE(Items("List1(0)").empty());
+    EXPECT_TRUE(Items("List1(1)").empty());
     EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
-    ExpectEmptyMatricesUnderTheSampleHeaders(L"");
+    EXPECT_EQ(Text("Label1(3)"), Wide(kSampleKey));
+    EXPECT_EQ(Text("Label1(4)"), Wide(expected::kSortedSampleKey));
 
     Click("Command1(0)"); // both lengths are 0 now
     EXPECT_EQ(Text("Text1(0)"), Wide(kMessageTooShort));

@@ -2,11 +2,11 @@
 // The window as a student sees and uses it: start state, layout, colours, buttons, keyboard.
 #include "form_access.hpp"
 
+#include "expected/rejections.hpp"
 #include "expected/sample.hpp"
 #include "expected/window_pixels.hpp"
 #include "worksheet/constants.hpp"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
@@ -35,9 +35,6 @@ private slots:
     void rejectionShowsItsMessageAndKeepsThePreviousResult_data();
     void rejectionShowsItsMessageAndKeepsThePreviousResult();
     void clearEmptiesFieldsAndListsButKeepsTheMessage();
-    void controlsHaveBulgarianAccessibleNames_data();
-    void controlsHaveBulgarianAccessibleNames();
-    void headersAreReadWithTheirNewCaptions();
 };
 
 void MainFormTest::startsWithTheSampleInputAndTheDescription() {
@@ -156,13 +153,10 @@ void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult_data() {
     QTest::addColumn<QString>("plaintext");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("message");
-    QTest::newRow("plaintext shorter than key")
-        << "аб"
-        << "абв" << ToQString(kMessagePlaintextShorterThanKey);
-    QTest::newRow("key too short") << "открит текст"
-                                   << "аб" << ToQString(kMessageTooShort);
-    QTest::newRow("repeated key letter") << "открит текст"
-                                         << "аАа" << ToQString(kMessageRepeatedKeyLetters);
+    for (const expected::RejectionCase& rejection : expected::kRejections) {
+        QTest::newRow(rejection.name) << ToQString(rejection.plaintext) << ToQString(rejection.key)
+                                      << ToQString(rejection.message);
+    }
 }
 
 void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult() {
@@ -200,54 +194,6 @@ void MainFormTest::clearEmptiesFieldsAndListsButKeepsTheMessage() {
 
     Click(form, "Command1(0)");
     QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(), ToQString(kMessageTooShort));
-}
-
-void MainFormTest::controlsHaveBulgarianAccessibleNames_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("spoken");
-    QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("plaintext") << "Text2(0)"
-                               << "Открит текст" << QAccessible::EditableText;
-    QTest::newRow("key") << "Text2(1)"
-                         << "Криптографски ключ" << QAccessible::EditableText;
-    QTest::newRow("ciphertext") << "Text2(2)"
-                                << "Криптиран текст" << QAccessible::EditableText;
-    QTest::newRow("initial matrix") << "List1(0)"
-                                    << "Начална матрица" << QAccessible::List;
-    QTest::newRow("final matrix") << "List1(1)"
-                                  << "Крайна матрица" << QAccessible::List;
-    QTest::newRow("message pane") << "Text1(0)"
-                                  << "Съобщение" << QAccessible::EditableText;
-    QTest::newRow("plain header") << "Label1(3)"
-                                  << "Открит" << QAccessible::StaticText;
-    QTest::newRow("encode") << "Command1(0)"
-                            << "Кодирай" << QAccessible::Button;
-    QTest::newRow("clear") << "Command1(1)"
-                           << "Чисти" << QAccessible::Button;
-}
-
-void MainFormTest::controlsHaveBulgarianAccessibleNames() {
-    QFETCH(QString, name);
-    QFETCH(QString, spoken);
-    QFETCH(QAccessible::Role, role);
-    MainForm form;
-    QAccessibleInterface* accessible =
-        QAccessible::queryAccessibleInterface(form.findChild<QWidget*>(name));
-    QVERIFY(accessible != nullptr);
-    QCOMPARE(accessible->text(QAccessible::Name), spoken);
-    QCOMPARE(accessible->role(), role);
-}
-
-// A screen reader reads a header by its accessible name: after a click it must be the new key.
-void MainFormTest::headersAreReadWithTheirNewCaptions() {
-    MainForm form;
-    Click(form, "Command1(0)");
-    const auto spoken = [&form](const char* name) {
-        return QAccessible::queryAccessibleInterface(Control<QLabel>(form, name))
-            ->text(QAccessible::Name);
-    };
-    QCOMPARE(spoken("Label1(3)"), ToQString(kSampleKey));
-    QCOMPARE(spoken("Label1(4)"), ToQString(expected::kSortedSampleKey));
 }
 
 } // namespace cipher
