@@ -71,7 +71,7 @@ template <typename Key>
 std::strong_ordering CompareBy(std::u32string_view left, std::u32string_view right, Key key) {
     const std::size_t common = std::min(left.size(), right.size());
     for (std::size_t i = 0; i < common; ++i) {
-        if (auto order = key(left[i]) <=> key(right[i]); order != 0) {
+        if (auto order = key(left[i]) <=> key(right[i]); order != std::strong_ordering::equal) {
             return order;
         }
     }
@@ -82,8 +82,8 @@ std::strong_ordering CompareBy(std::u32string_view left, std::u32string_view rig
 
 bool SortsBefore(std::u32string_view left, std::u32string_view right) {
     for (auto key : {AlphabetKey, AccentKey, CaseKey, CodePointKey}) {
-        if (auto order = CompareBy(left, right, key); order != 0) {
-            return order < 0;
+        if (auto order = CompareBy(left, right, key); order != std::strong_ordering::equal) {
+            return order == std::strong_ordering::less;
         }
     }
     return false;
