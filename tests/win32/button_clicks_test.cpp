@@ -16,7 +16,7 @@ using Rows = std::vector<std::wstring>;
 template <std::size_t N> Rows WideRows(const std::array<std::u32string_view, N>& rows) {
     Rows wide;
     for (std::u32string_view row : rows) {
-        wide.push_back(Wide(row));
+        wide.push_back(ToWide(row));
     }
     return wide;
 }
@@ -25,27 +25,27 @@ TEST_F(MainWindowTest, KodiraiEncryptsTheSampleAndShowsEveryResult) {
     Click("Command1(0)");
     EXPECT_EQ(Items("List1(0)"), WideRows(expected::kSampleInitialMatrix));
     EXPECT_EQ(Items("List1(1)"), WideRows(expected::kSampleFinalMatrix));
-    EXPECT_EQ(Text("Label1(3)"), Wide(kSampleKey));
-    EXPECT_EQ(Text("Label1(4)"), Wide(expected::kSortedSampleKey));
-    EXPECT_EQ(Text("Text2(2)"), Wide(expected::kSampleCiphertext));
-    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
-    EXPECT_EQ(Text("Text2(0)"), Wide(kSamplePlaintext)); // inputs stay
-    EXPECT_EQ(Text("Text2(1)"), Wide(kSampleKey));
+    EXPECT_EQ(Text("Label1(3)"), ToWide(kSampleKey));
+    EXPECT_EQ(Text("Label1(4)"), ToWide(expected::kSortedSampleKey));
+    EXPECT_EQ(Text("Text2(2)"), ToWide(expected::kSampleCiphertext));
+    EXPECT_EQ(Text("Text1(0)"), ToWide(kMessageEncryptionComplete));
+    EXPECT_EQ(Text("Text2(0)"), ToWide(kSamplePlaintext)); // inputs stay
+    EXPECT_EQ(Text("Text2(1)"), ToWide(kSampleKey));
 }
 
 using RejectionTest = MainWindowTableTest<expected::RejectionCase>;
 
 TEST_P(RejectionTest, ShowsItsMessageAndKeepsTheSampleResult) {
     Click("Command1(0)");
-    SetText("Text2(0)", Wide(GetParam().plaintext));
-    SetText("Text2(1)", Wide(GetParam().key));
+    SetText("Text2(0)", ToWide(GetParam().plaintext));
+    SetText("Text2(1)", ToWide(GetParam().key));
     Click("Command1(0)");
-    EXPECT_EQ(Text("Text1(0)"), Wide(GetParam().message));
+    EXPECT_EQ(Text("Text1(0)"), ToWide(GetParam().message));
     EXPECT_TRUE(Items("List1(0)").empty());
     EXPECT_TRUE(Items("List1(1)").empty());
-    EXPECT_EQ(Text("Text2(2)"), Wide(expected::kSampleCiphertext));
-    EXPECT_EQ(Text("Label1(3)"), Wide(kSampleKey));
-    EXPECT_EQ(Text("Label1(4)"), Wide(expected::kSortedSampleKey));
+    EXPECT_EQ(Text("Text2(2)"), ToWide(expected::kSampleCiphertext));
+    EXPECT_EQ(Text("Label1(3)"), ToWide(kSampleKey));
+    EXPECT_EQ(Text("Label1(4)"), ToWide(expected::kSortedSampleKey));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rejected, RejectionTest, ::testing::ValuesIn(expected::kRejections),
@@ -59,12 +59,12 @@ TEST_F(MainWindowTest, ChistiEmptiesFieldsAndMatricesButKeepsMessageAndHeaders) 
     }
     EXPECT_TRUE(Items("List1(0)").empty());
     EXPECT_TRUE(Items("List1(1)").empty());
-    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
-    EXPECT_EQ(Text("Label1(3)"), Wide(kSampleKey));
-    EXPECT_EQ(Text("Label1(4)"), Wide(expected::kSortedSampleKey));
+    EXPECT_EQ(Text("Text1(0)"), ToWide(kMessageEncryptionComplete));
+    EXPECT_EQ(Text("Label1(3)"), ToWide(kSampleKey));
+    EXPECT_EQ(Text("Label1(4)"), ToWide(expected::kSortedSampleKey));
 
     Click("Command1(0)"); // both lengths are 0 now
-    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageTooShort));
+    EXPECT_EQ(Text("Text1(0)"), ToWide(kMessageTooShort));
 }
 
 TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt) {
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt) {
     SetFocus(Child("Command1(0)"));
     MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
     IsDialogMessageW(Window(), &enter);
-    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
+    EXPECT_EQ(Text("Text1(0)"), ToWide(kMessageEncryptionComplete));
 }
 
 // A key whose letters are already in alphabetical order leaves every row as it is, so the
@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, FieldsReachTheWorksheetInNormalFormC) {
     Click("Command1(0)");
     EXPECT_EQ(Text("Label1(3)"), L"йкл");
     EXPECT_EQ(Items("List1(0)"), (Rows{L"абв", L"где"}));
-    EXPECT_EQ(Text("Text1(0)"), Wide(kMessageEncryptionComplete));
+    EXPECT_EQ(Text("Text1(0)"), ToWide(kMessageEncryptionComplete));
 }
 
 } // namespace

@@ -34,11 +34,11 @@ using SharedFieldCaseTest = MainWindowTableTest<expected::FieldCase>;
 TEST_P(SharedFieldCaseTest, PasteKeepsWhatEveryFrontEndKeeps) {
     const expected::FieldCase& paste = GetParam();
     const std::string field = "Text2(" + std::to_string(paste.field) + ")";
-    SetText(field, Wide(paste.start));
+    SetText(field, ToWide(paste.start));
     const int end = GetWindowTextLengthW(Child(field));
     Select(field, end, end);
     Insert(field, ToWide(paste.pasted));
-    EXPECT_EQ(Text(field), Wide(paste.kept));
+    EXPECT_EQ(Text(field), ToWide(paste.kept));
     EXPECT_EQ(Sheet().Text2[paste.field].text(), paste.kept);
 }
 
@@ -68,11 +68,11 @@ using SharedTypingCaseTest = MainWindowTableTest<expected::TypedCase>;
 TEST_P(SharedTypingCaseTest, TypingKeepsWhatEveryFrontEndKeeps) {
     const expected::TypedCase& typing = GetParam();
     const std::string field = "Text2(" + std::to_string(typing.field) + ")";
-    SetText(field, Wide(typing.start));
+    SetText(field, ToWide(typing.start));
     const int end = GetWindowTextLengthW(Child(field));
     Select(field, end, end);
-    Type(field, Wide(typing.typed));
-    EXPECT_EQ(Text(field), Wide(typing.kept));
+    Type(field, ToWide(typing.typed));
+    EXPECT_EQ(Text(field), ToWide(typing.kept));
     EXPECT_EQ(Sheet().Text2[typing.field].text(), typing.kept);
 }
 

@@ -23,10 +23,6 @@ inline int ScreenDpiForTest() {
     return dpi;
 }
 
-inline std::wstring Wide(std::u32string_view text) {
-    return ToWide(text);
-}
-
 template <typename Base> class MainWindowFixture : public Base {
 protected:
     void SetUp() override {

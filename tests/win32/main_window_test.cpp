@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, TitleFieldsAndPaneOpenAsTheWindowIsDescribed) {
 
     // Five paragraphs, each ended by CR LF, and no bare line feed: the worksheet's own text.
     const std::wstring description = Text("Text1(0)");
-    EXPECT_EQ(description, Wide(Sheet().Text1[0].text()));
+    EXPECT_EQ(description, ToWide(Sheet().Text1[0].text()));
     EXPECT_EQ(std::count(description.begin(), description.end(), L'\n'), 5);
     EXPECT_EQ(std::count(description.begin(), description.end(), L'\r'), 5);
 }
