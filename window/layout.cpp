@@ -139,6 +139,17 @@ std::size_t RowNamed(std::string_view name) {
     return static_cast<std::size_t>(found - kControls.begin());
 }
 
+std::size_t RowOf(std::string_view array, int index) {
+    auto found = std::find_if(kControls.begin(), kControls.end(), [&](const Control& control) {
+        return control.array == array && control.index == index;
+    });
+    if (found == kControls.end()) {
+        throw std::out_of_range("no control " + std::string(array) + "(" + std::to_string(index) +
+                                ")");
+    }
+    return static_cast<std::size_t>(found - kControls.begin());
+}
+
 const Control& ControlNamed(std::string_view name) {
     return kControls[RowNamed(name)];
 }

@@ -84,6 +84,9 @@ std::string NameOf(const Control& control);
 // The row in Controls() of the control of that name, and that control; both throw
 // std::out_of_range for an unknown name.
 std::size_t RowNamed(std::string_view name);
+// The row in Controls() of control `index` of array `array`; throws std::out_of_range if there
+// is none.
+std::size_t RowOf(std::string_view array, int index);
 const Control& ControlNamed(std::string_view name);
 
 } // namespace cipher::layout

@@ -96,10 +96,9 @@ WorksheetBinding::FieldText WorksheetBinding::Kept(std::size_t field, std::u16st
 }
 
 void WorksheetBinding::Take(std::size_t field, std::u16string_view shown) {
-    const std::string name = "Text2(" + std::to_string(field) + ")";
-    const std::size_t row = layout::RowNamed(name);
+    const std::size_t row = layout::RowOf("Text2", static_cast<int>(field));
     if (!IsInputField(layout::Controls()[row])) {
-        throw std::out_of_range(name + " is not an input field");
+        throw std::out_of_range(layout::NameOf(layout::Controls()[row]) + " is not an input field");
     }
     sheet_.Text2[field].setText(utf16::ToText(shown));
     given_[row] = Shown{utf16::FromText(sheet_.Text2[field].text()), {}};

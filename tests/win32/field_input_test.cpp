@@ -33,10 +33,7 @@ using SharedFieldCaseTest = MainWindowTableTest<expected::FieldCase>;
 // field's paste inserts the clipboard, which the tests running side by side would share.
 TEST_P(SharedFieldCaseTest, PasteKeepsWhatEveryFrontEndKeeps) {
     const expected::FieldCase& paste = GetParam();
-    const std::string field = "Text2(" + std::to_string(paste.field) + ")";
-    SetText(field, ToWide(paste.start));
-    const int end = GetWindowTextLengthW(Child(field));
-    Select(field, end, end);
+    const std::string field = StartWith(paste.field, paste.start);
     Insert(field, ToWide(paste.pasted));
     EXPECT_EQ(Text(field), ToWide(paste.kept));
     EXPECT_EQ(Sheet().Text2[paste.field].text(), paste.kept);
@@ -67,10 +64,7 @@ using SharedTypingCaseTest = MainWindowTableTest<expected::TypedCase>;
 // Typed one WM_CHAR a UTF-16 unit, as the keyboard delivers them: an emoji comes in two halves.
 TEST_P(SharedTypingCaseTest, TypingKeepsWhatEveryFrontEndKeeps) {
     const expected::TypedCase& typing = GetParam();
-    const std::string field = "Text2(" + std::to_string(typing.field) + ")";
-    SetText(field, ToWide(typing.start));
-    const int end = GetWindowTextLengthW(Child(field));
-    Select(field, end, end);
+    const std::string field = StartWith(typing.field, typing.start);
     Type(field, ToWide(typing.typed));
     EXPECT_EQ(Text(field), ToWide(typing.kept));
     EXPECT_EQ(Sheet().Text2[typing.field].text(), typing.kept);

@@ -3,6 +3,7 @@
 // Windows API calls that read it back and act on it as a student would.
 #pragma once
 
+#include "window/layout.hpp"
 #include "window/win32/main_window.hpp"
 #include "window/win32/text.hpp"
 
@@ -51,6 +52,17 @@ protected:
     }
 
     void Click(std::string_view button) const { SendMessageW(Child(button), BM_CLICK, 0, 0); }
+
+    // Gives input field Text2(field) its starting text with the caret at its end; returns the
+    // field's name.
+    std::string StartWith(std::size_t field, std::u32string_view text) const {
+        std::string name =
+            layout::NameOf(layout::Controls()[layout::RowOf("Text2", static_cast<int>(field))]);
+        SetText(name, ToWide(text));
+        const int end = GetWindowTextLengthW(Child(name));
+        Select(name, end, end);
+        return name;
+    }
 
     // Sets a field's text as the program itself does.
     void SetText(std::string_view field, const std::wstring& text) const {

@@ -41,6 +41,8 @@ TEST(Layout, NamesAreUniqueAndSpellArrayAndIndex) {
     EXPECT_EQ(names.size(), 17u);
     EXPECT_EQ(NameOf(Controls()[2]), "Text2(0)");
     EXPECT_EQ(RowNamed("Text2(0)"), 2u);
+    EXPECT_EQ(RowOf("Text2", 0), 2u);
+    EXPECT_THROW((void)RowOf("Text2", 3), std::out_of_range);
 }
 
 TEST(Layout, TabOrderNamesEveryFocusableControlOnce) {

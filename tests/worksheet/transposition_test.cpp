@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The cipher steps on worked examples: the sample, the rejections, fillers and special keys.
+#include "expected/rejections.hpp"
 #include "expected/sample.hpp"
 #include "sheet_helpers.hpp"
 #include "worksheet/commands.hpp"
@@ -38,14 +39,7 @@ TEST(SampleInput, BuildsTheMatricesAndTheCiphertext) {
     EXPECT_EQ(sheet.Text1[0].text(), kMessageEncryptionComplete);
 }
 
-struct Rejection {
-    const char* name;
-    std::u32string_view plaintext;
-    std::u32string_view key;
-    std::u32string_view message;
-
-    friend void PrintTo(const Rejection& row, std::ostream* out) { *out << row.name; }
-};
+using Rejection = expected::RejectionCase;
 
 class RejectedInput : public ::testing::TestWithParam<Rejection> {};
 

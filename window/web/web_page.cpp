@@ -158,7 +158,7 @@ EMSCRIPTEN_KEEPALIVE int web_edited(std::size_t field, std::size_t cursor) {
     const cipher::WorksheetBinding::FieldText kept = Binding().Kept(field, edited, cursor);
     const bool rewritten = kept.text != edited;
     if (rewritten) {
-        const std::size_t row = cipher::layout::RowNamed("Text2(" + std::to_string(field) + ")");
+        const std::size_t row = cipher::layout::RowOf("Text2", static_cast<int>(field));
         PageFieldKept(row, kept.text.data(), kept.text.size(), kept.cursor);
     }
     Binding().Take(field, kept.text);
