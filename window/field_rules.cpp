@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/field_rules.hpp"
 
+#include "window/utf16.hpp"
 #include "worksheet/letters.hpp"
 
 #include <algorithm>
@@ -8,24 +9,24 @@
 namespace cipher::field_rules {
 namespace {
 
-bool IsLineBreakOrTab(char32_t c) {
+bool isLineBreakOrTab(char32_t c) {
     return c == U'\n' || c == U'\r' || c == U'\t' || c == U'\v' || c == U'\f' || c == U'\u0085' ||
            c == U'\u2028' || c == U'\u2029';
 }
 
-bool IsControl(char32_t c) {
+bool isControl(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
 constexpr char32_t kZeroWidthJoiner = U'\u200D';
 
-bool IsRegionalIndicator(char32_t c) {
+bool isRegionalIndicator(char32_t c) {
     return c >= 0x1F1E6 && c <= 0x1F1FF;
 }
 
 // Characters that belong to the one before them on screen: marks, joiners, variation
 // selectors, skin-tone modifiers and emoji tags.
-bool Extends(char32_t c) {
+bool extends(char32_t c) {
     return IsCombiningMark(c) || c == kZeroWidthJoiner || (c >= 0xFE00 && c <= 0xFE0F) ||
            (c >= 0x1F3FB && c <= 0x1F3FF) || (c >= 0xE0020 && c <= 0xE007F) ||
            (c >= 0xE0100 && c <= 0xE01EF);
@@ -33,16 +34,16 @@ bool Extends(char32_t c) {
 
 // Whether text may be cut before position `at` without splitting what a reader sees as one
 // character.
-bool IsCutPoint(std::u32string_view text, std::size_t at) {
+bool isCutPoint(std::u32string_view text, std::size_t at) {
     if (at == 0 || at >= text.size()) {
         return true;
     }
-    if (Extends(text[at]) || text[at - 1] == kZeroWidthJoiner) {
+    if (extends(text[at]) || text[at - 1] == kZeroWidthJoiner) {
         return false;
     }
-    if (IsRegionalIndicator(text[at])) {
+    if (isRegionalIndicator(text[at])) {
         std::size_t run = 0; // regional indicators pair up from the start of their run
-        while (run < at && IsRegionalIndicator(text[at - 1 - run])) {
+        while (run < at && isRegionalIndicator(text[at - 1 - run])) {
             ++run;
         }
         return run % 2 == 0;
@@ -52,24 +53,28 @@ bool IsCutPoint(std::u32string_view text, std::size_t at) {
 
 } // namespace
 
-std::u32string SingleLine(std::u32string_view text) {
-    std::u32string line;
+std::u16string singleLine(std::u16string_view text) {
+    std::u16string line;
     line.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char32_t c = text[i];
-        if (IsLineBreakOrTab(c)) {
-            if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') {
+        const char16_t c = text[i];
+        if (utf16::startsPair(text, i)) {
+            line.append(text.substr(i++, 2));
+        } else if (utf16::isSurrogate(c)) {
+            line += u'\uFFFD';
+        } else if (isLineBreakOrTab(c)) {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
                 ++i;
             }
-            line += U' ';
-        } else if (!IsControl(c)) {
+            line += u' ';
+        } else if (!isControl(c)) {
             line += c;
         }
     }
     return line;
 }
 
-Edit WithinLimit(std::u32string_view before, std::u32string_view after, std::size_t cursor,
+Edit withinLimit(std::u32string_view before, std::u32string_view after, std::size_t cursor,
                  std::size_t maxLength) {
     if (after.size() <= maxLength) {
         return {std::u32string(after), std::min(cursor, after.size())};
@@ -91,14 +96,14 @@ Edit WithinLimit(std::u32string_view before, std::u32string_view after, std::siz
     if (head + tail > maxLength) {
         // The old text was already over the limit: keep its beginning.
         std::size_t keep = maxLength;
-        while (!IsCutPoint(after, keep)) {
+        while (!isCutPoint(after, keep)) {
             --keep;
         }
         return {std::u32string(after.substr(0, keep)), std::min(cursor, keep)};
     }
     const std::u32string_view inserted = after.substr(head, after.size() - head - tail);
     std::size_t keep = maxLength - head - tail;
-    while (keep > 0 && !IsCutPoint(inserted, keep)) {
+    while (keep > 0 && !isCutPoint(inserted, keep)) {
         --keep;
     }
     std::u32string text(after.substr(0, head));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // How a single-line input field takes an edit, whatever the toolkit: one line, and no more
-// characters than its limit, counted in code points. Front ends normalise the text (form C)
-// before these rules count it.
+// characters than its limit, counted in code points. The binding normalises the text (form C)
+// between the two rules.
 #pragma once
 
 #include <cstddef>
@@ -10,9 +10,10 @@
 
 namespace cipher::field_rules {
 
-// One line: every line break (CR LF, CR, LF, VT, FF, NEL, U+2028, U+2029) and every tab becomes
-// one space; other control characters are dropped.
-std::u32string SingleLine(std::u32string_view text);
+// One line of well-formed UTF-16: every line break (CR LF, CR, LF, VT, FF, NEL, U+2028, U+2029)
+// and every tab becomes one space, other control characters are dropped, and a lone surrogate,
+// which no real character leaves behind, becomes U+FFFD, as Qt and browsers read it.
+std::u16string singleLine(std::u16string_view text);
 
 struct Edit {
     std::u32string text;
@@ -23,7 +24,7 @@ struct Edit {
 // `cursor`. Within the limit the edit stands as it is. Beyond it, the inserted characters that
 // do not fit are left out, so what stood before and after the insertion is kept; the cut never
 // separates a character from the marks and joiners that belong to it, nor a flag's two halves.
-Edit WithinLimit(std::u32string_view before, std::u32string_view after, std::size_t cursor,
+Edit withinLimit(std::u32string_view before, std::u32string_view after, std::size_t cursor,
                  std::size_t maxLength);
 
 } // namespace cipher::field_rules

@@ -25,7 +25,7 @@ constexpr Window kMainWindow{
     .version = kVersion,
 };
 
-constexpr Control Label(int index, std::u32string_view caption, Twips bounds,
+constexpr Control label(int index, std::u32string_view caption, Twips bounds,
                         Align align = Align::Left) {
     return {.array = "Label1",
             .index = index,
@@ -37,23 +37,21 @@ constexpr Control Label(int index, std::u32string_view caption, Twips bounds,
 }
 
 constexpr std::array kControls{
-    Label(0, U"Информатика - матричен транспозиционен шифър", {600, 0, 5655, 375}, Align::Centre),
-    Label(1, U"Открит текст:", {120, 480, 1935, 405}),
+    label(0, U"Информатика - матричен транспозиционен шифър", {600, 0, 5655, 375}, Align::Centre),
+    label(1, U"Открит текст:", {120, 480, 1935, 405}),
     Control{.array = "Text2",
             .index = 0,
             .kind = Kind::TextField,
             .bounds = {2040, 480, 5055, 405},
-            .maxLength = kPlaintextMaxLength,
             .accessibleName = U"Открит текст"},
-    Label(2, U"Криптографски ключ:", {120, 960, 2535, 405}),
+    label(2, U"Криптографски ключ:", {120, 960, 2535, 405}),
     Control{.array = "Text2",
             .index = 1,
             .kind = Kind::TextField,
             .bounds = {2640, 960, 1695, 405},
-            .maxLength = kKeyMaxLength,
             .accessibleName = U"Криптографски ключ"},
-    Label(3, kInitialPlainHeader, {1800, 1440, 1695, 405}),
-    Label(4, kInitialCipherHeader, {3720, 1440, 1695, 405}),
+    label(3, kInitialPlainHeader, {1800, 1440, 1695, 405}),
+    label(4, kInitialCipherHeader, {3720, 1440, 1695, 405}),
     Control{.array = "List1",
             .index = 0,
             .kind = Kind::List,
@@ -76,7 +74,7 @@ constexpr std::array kControls{
             .caption = U"Чисти",
             .bounds = {5760, 3240, 1335, 375},
             .background = kClearRed},
-    Label(5, U"Криптиран текст:", {120, 3960, 1935, 405}),
+    label(5, U"Криптиран текст:", {120, 3960, 1935, 405}),
     Control{.array = "Text2",
             .index = 2,
             .kind = Kind::TextField,
@@ -114,44 +112,29 @@ constexpr std::array<std::string_view, 8> kTabOrder{
 
 } // namespace
 
-const Window& MainWindow() {
+const Window& mainWindow() {
     return kMainWindow;
 }
 
-std::span<const Control> Controls() {
+std::span<const Control> controls() {
     return kControls;
 }
 
-std::span<const std::string_view> TabOrder() {
+std::span<const std::string_view> tabOrder() {
     return kTabOrder;
 }
 
-std::string NameOf(const Control& control) {
+std::string nameOf(const Control& control) {
     return std::string(control.array) + "(" + std::to_string(control.index) + ")";
 }
 
-std::size_t RowNamed(std::string_view name) {
+std::size_t rowNamed(std::string_view name) {
     auto found = std::find_if(kControls.begin(), kControls.end(),
-                              [name](const Control& control) { return NameOf(control) == name; });
+                              [name](const Control& control) { return nameOf(control) == name; });
     if (found == kControls.end()) {
         throw std::out_of_range("no control named " + std::string(name));
     }
     return static_cast<std::size_t>(found - kControls.begin());
-}
-
-std::size_t RowOf(std::string_view array, int index) {
-    auto found = std::find_if(kControls.begin(), kControls.end(), [&](const Control& control) {
-        return control.array == array && control.index == index;
-    });
-    if (found == kControls.end()) {
-        throw std::out_of_range("no control " + std::string(array) + "(" + std::to_string(index) +
-                                ")");
-    }
-    return static_cast<std::size_t>(found - kControls.begin());
-}
-
-const Control& ControlNamed(std::string_view name) {
-    return kControls[RowNamed(name)];
 }
 
 } // namespace cipher::layout

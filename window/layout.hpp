@@ -30,7 +30,7 @@ struct Twips {
 inline constexpr int kTwipsPerInch = 1440;
 
 // Twips to device pixels at the given dots per inch, rounded to the nearest pixel.
-constexpr int ToPixels(int twips, int dotsPerInch) {
+constexpr int toPixels(int twips, int dotsPerInch) {
     return (twips * dotsPerInch + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
@@ -49,7 +49,6 @@ struct Control {
     Align align = Align::Left;
     bool readOnly = false;
     bool shown = true;
-    std::size_t maxLength = 0; // characters; 0 for no limit
     // The name a screen reader speaks; empty where the caption itself is the name.
     std::u32string_view accessibleName = {};
 };
@@ -69,24 +68,20 @@ struct Window {
     std::string_view version;
 };
 
-const Window& MainWindow();
+const Window& mainWindow();
 
 // Every control, in the order of the window's description.
-std::span<const Control> Controls();
+std::span<const Control> controls();
 
 // The controls that take the focus, in the order Tab moves through them; the first starts with
 // the focus.
-std::span<const std::string_view> TabOrder();
+std::span<const std::string_view> tabOrder();
 
 // The control's name, its array and index: "Text2(0)".
-std::string NameOf(const Control& control);
+std::string nameOf(const Control& control);
 
-// The row in Controls() of the control of that name, and that control; both throw
-// std::out_of_range for an unknown name.
-std::size_t RowNamed(std::string_view name);
-// The row in Controls() of control `index` of array `array`; throws std::out_of_range if there
-// is none.
-std::size_t RowOf(std::string_view array, int index);
-const Control& ControlNamed(std::string_view name);
+// The row in controls() of the control of that name; throws std::out_of_range for an unknown
+// name.
+std::size_t rowNamed(std::string_view name);
 
 } // namespace cipher::layout

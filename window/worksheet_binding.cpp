@@ -7,12 +7,13 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace cipher {
 namespace {
 
-std::u16string PaneText(std::u32string_view text, LineBreaks lineBreaks) {
-    std::u16string pane = utf16::FromText(text);
+std::u16string paneText(std::u32string_view text, LineBreaks lineBreaks) {
+    std::u16string pane = utf16::fromText(text);
     if (lineBreaks == LineBreaks::CrLf) {
         return pane;
     }
@@ -28,80 +29,87 @@ std::u16string PaneText(std::u32string_view text, LineBreaks lineBreaks) {
 
 } // namespace
 
-bool IsInputField(const layout::Control& control) {
+bool isInputField(const layout::Control& control) {
     return control.kind == layout::Kind::TextField && !control.readOnly;
 }
 
 WorksheetBinding::WorksheetBinding(LineBreaks lineBreaks, NormalFormC normalise)
-    : lineBreaks_(lineBreaks), normalise_(normalise), given_(layout::Controls().size()) {}
+    : lineBreaks_(lineBreaks), normalise_(normalise), given_(layout::controls().size()) {
+    const auto controls = layout::controls();
+    for (std::size_t row = 0; row < controls.size(); ++row) {
+        if (isInputField(controls[row])) {
+            inputRows_.at(static_cast<std::size_t>(controls[row].index)) = row;
+        }
+    }
+}
 
-Shown WorksheetBinding::ShownBy(const layout::Control& control) const {
+Shown WorksheetBinding::shownBy(const layout::Control& control) const {
     const auto index = static_cast<std::size_t>(control.index);
     using Headers = decltype(Worksheet::Label1);
     switch (control.kind) {
     case layout::Kind::TextField:
-        return {utf16::FromText(sheet_.Text2[index].text()), {}};
+        return {utf16::fromText(sheet_.Text2[index].text()), {}};
     case layout::Kind::TextPane:
-        return {PaneText(sheet_.Text1[index].text(), lineBreaks_), {}};
+        return {paneText(sheet_.Text1[index].text(), lineBreaks_), {}};
     case layout::Kind::List: {
         Shown shown;
         for (const Text& item : sheet_.List1[index].items()) {
-            shown.items.push_back(utf16::FromText(item));
+            shown.items.push_back(utf16::fromText(item));
         }
         return shown;
     }
     case layout::Kind::Label:
         if (index >= Headers::kFirst && index <= Headers::kLast) {
-            return {utf16::FromText(sheet_.Label1[index].caption()), {}};
+            return {utf16::fromText(sheet_.Label1[index].caption()), {}};
         }
         break;
     case layout::Kind::Button:
         break;
     }
-    return {utf16::FromText(control.caption), {}};
+    return {utf16::fromText(control.caption), {}};
 }
 
-std::vector<WorksheetBinding::Change> WorksheetBinding::Changes() {
+std::vector<WorksheetBinding::Change> WorksheetBinding::changesToShow() {
     std::vector<Change> changes;
-    const auto controls = layout::Controls();
+    const auto controls = layout::controls();
     for (std::size_t row = 0; row < controls.size(); ++row) {
         if (!controls[row].shown) {
             continue;
         }
-        Shown now = ShownBy(controls[row]);
+        Shown now = shownBy(controls[row]);
         if (given_[row] != now) {
-            given_[row] = std::move(now);
-            changes.push_back({controls[row], row, *given_[row]});
+            given_[row] = now;
+            changes.push_back({row, controls[row].kind, std::move(now)});
         }
     }
     return changes;
 }
 
-void WorksheetBinding::Click(std::int16_t index) {
+void WorksheetBinding::click(std::int16_t index) {
     Command1Click(sheet_, index);
 }
 
-WorksheetBinding::FieldText WorksheetBinding::Kept(std::size_t field, std::u16string_view edited,
-                                                   std::size_t cursor) const {
-    const Field& before = sheet_.Text2[field];
-    const std::u32string typed = utf16::ToText(edited);
+WorksheetBinding::FieldText WorksheetBinding::keepEdit(std::size_t field,
+                                                       std::u16string_view edited,
+                                                       std::size_t cursor) {
+    const std::optional<std::size_t> row =
+        field < inputRows_.size() ? inputRows_[field] : std::nullopt;
+    if (!row) {
+        throw std::out_of_range("Text2(" + std::to_string(field) + ") is not an input field");
+    }
+    Field& kept = sheet_.Text2[field];
     // Behind the cursor stands what stood there before the edit, so the cursor keeps its
     // distance from the end however the text in front of it was rewritten.
-    const std::size_t behindCursor = typed.size() - utf16::CharactersBefore(edited, cursor);
-    const std::u32string line = normalise_(field_rules::SingleLine(typed));
+    const std::size_t behindCursor = utf16::charactersBefore(edited, edited.size()) -
+                                     utf16::charactersBefore(edited, cursor);
+    const Text line = utf16::toText(normalise_(field_rules::singleLine(edited)));
     const std::size_t at = line.size() - std::min(line.size(), behindCursor);
-    const field_rules::Edit kept =
-        field_rules::WithinLimit(before.text(), line, at, before.maxLength());
-    return {utf16::FromText(kept.text), utf16::UnitsOf(kept.text, kept.cursor)};
-}
+    field_rules::Edit within = field_rules::withinLimit(kept.text(), line, at, kept.maxLength());
 
-void WorksheetBinding::Take(std::size_t field, std::u16string_view shown) {
-    const std::size_t row = layout::RowOf("Text2", static_cast<int>(field));
-    if (!IsInputField(layout::Controls()[row])) {
-        throw std::out_of_range(layout::NameOf(layout::Controls()[row]) + " is not an input field");
-    }
-    sheet_.Text2[field].setText(utf16::ToText(shown));
-    given_[row] = Shown{utf16::FromText(sheet_.Text2[field].text()), {}};
+    FieldText shown{utf16::fromText(within.text), utf16::unitsOf(within.text, within.cursor)};
+    kept.setText(std::move(within.text));
+    given_[*row] = Shown{shown.text, {}};
+    return shown;
 }
 
 } // namespace cipher

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The one tie between the worksheet and a window, whatever its toolkit: what each control of the
-// layout table shows of the worksheet, and how the text a student types or pastes into the two
-// input fields becomes the worksheet's text. A front end creates the controls, moves text between
-// them and this binding, and paints; every rule about the text itself is here, once.
+// layout table shows of the worksheet, and how a student's edit of the two input fields becomes
+// the worksheet's text. A front end creates the controls, moves text between them and this
+// binding, and paints; every rule about the text itself is here, once.
 #pragma once
 
 #include "window/layout.hpp"
 #include "worksheet/worksheet.hpp"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -27,12 +28,12 @@ struct Shown {
     bool operator==(const Shown&) const = default;
 };
 
-// The toolkit's own normaliser to form C. Toolkits carry the Unicode tables for it, so the
-// program does not carry a second copy.
-using NormalFormC = std::u32string (*)(std::u32string_view text);
+// The toolkit's own normaliser to form C, in the toolkit's UTF-16. Toolkits carry the Unicode
+// tables for it, so the program does not carry a second copy.
+using NormalFormC = std::u16string (*)(std::u16string_view text);
 
 // A field the student can type into: Text2(0) and Text2(1).
-bool IsInputField(const layout::Control& control);
+bool isInputField(const layout::Control& control);
 
 class WorksheetBinding {
 public:
@@ -40,41 +41,43 @@ public:
 
     const Worksheet& worksheet() const noexcept { return sheet_; }
 
+    // A control to rewrite: its row in layout::controls(), and all it shows now.
     struct Change {
-        const layout::Control& control;
-        std::size_t row; // its row in layout::Controls()
-        const Shown& shown;
+        std::size_t row;
+        layout::Kind kind;
+        Shown shown;
     };
-    // The shown controls whose content differs from what they were last given, with what they
-    // show now; at the first call every shown control. A front end rewrites only these, so a
-    // field keeps its cursor and nothing flickers. Valid until the next call.
-    std::vector<Change> Changes();
+    // The shown controls whose content differs from what the window was last given, at the first
+    // call every shown control. A front end rewrites only these, so that a field keeps its cursor
+    // and nothing flickers. The changes are the front end's own: nothing it does while it shows
+    // them, not even an edit, touches them.
+    std::vector<Change> changesToShow();
 
     // A click on Command1(index), handed to the worksheet's dispatch.
-    void Click(std::int16_t index);
+    void click(std::int16_t index);
 
     struct FieldText {
         std::u16string text;
         std::size_t cursor; // in UTF-16 units
     };
-    // What input field Text2(field) keeps when an edit (typing, pasting, deleting, an input
-    // method) turned its text into `edited` with the cursor `cursor` UTF-16 units in: a lone
-    // surrogate becomes U+FFFD, the text one line in form C, and of what the edit inserted only
-    // what fits within the field's limit, cut between whole characters. The text before the
-    // edit is the worksheet's, which always equals what the field showed.
-    FieldText Kept(std::size_t field, std::u16string_view edited, std::size_t cursor) const;
-
-    // Input field Text2(field) now shows `shown`: the worksheet follows it. Called on every
-    // change of the field's text, after Kept has had its say.
-    void Take(std::size_t field, std::u16string_view shown);
+    // The student's edit (typing, pasting, deleting, an input method) turned input field
+    // Text2(field) into `edited`, with the cursor `cursor` UTF-16 units in. Keeps of it what the
+    // field may keep: one line in form C, a lone surrogate as U+FFFD, and of what the edit
+    // inserted only what fits within the field's limit, cut between whole characters. The
+    // worksheet takes that text, and the field must show it with the cursor where this says.
+    // The text before the edit is the worksheet's, which always equals what the field showed.
+    // Throws std::out_of_range for a field that is not an input field.
+    FieldText keepEdit(std::size_t field, std::u16string_view edited, std::size_t cursor);
 
 private:
-    Shown ShownBy(const layout::Control& control) const;
+    Shown shownBy(const layout::Control& control) const;
 
     Worksheet sheet_;
     LineBreaks lineBreaks_;
     NormalFormC normalise_;
-    // What each row of the layout table was last given; empty before the first Changes().
+    // The row of each input field in the layout table, by its index in Text2.
+    std::array<std::optional<std::size_t>, decltype(Worksheet::Text2)::kLast + 1> inputRows_;
+    // What each row of the layout table was last given; empty before the first changesToShow().
     std::vector<std::optional<Shown>> given_;
 };
 

@@ -9,7 +9,7 @@
 #include "session_checks.hpp"
 #include "user_input.hpp"
 #include "window/qt/main_form.hpp"
-#include "window/qt/qt_text.hpp"
+#include "window/qt/text.hpp"
 #include "worksheet/commands.hpp"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ void CheckFields(const MainForm& form) {
     constexpr std::array limits{kPlaintextMaxLength, kKeyMaxLength};
     for (std::size_t i = 0; i < 2; ++i) {
         const QString shown = Field(form, static_cast<int>(i))->text();
-        const Text text = ToText(shown);
+        const Text text = toText(shown);
         Require(text.size() <= limits[i], "a field holds more characters than its limit");
         for (char32_t c : text) {
             Require(!IsLineBreakOrControl(c), "a field holds a line break or control character");
@@ -61,20 +61,20 @@ void CheckFields(const MainForm& form) {
 // The window shows what the worksheet holds.
 void CheckShown(const MainForm& form) {
     const Worksheet& sheet = form.worksheet();
-    Require(ToText(Field(form, 2)->text()) == sheet.Text2[2].text(), "ciphertext shown");
-    QString pane = ToQString(sheet.Text1[0].text());
+    Require(toText(Field(form, 2)->text()) == sheet.Text2[2].text(), "ciphertext shown");
+    QString pane = toQString(sheet.Text1[0].text());
     pane.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Require(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText() == pane, "message shown");
-    Require(ToText(Control<QLabel>(form, "Label1(3)")->text()) == sheet.Label1[3].caption(),
+    Require(toText(Control<QLabel>(form, "Label1(3)")->text()) == sheet.Label1[3].caption(),
             "plain header shown");
-    Require(ToText(Control<QLabel>(form, "Label1(4)")->text()) == sheet.Label1[4].caption(),
+    Require(toText(Control<QLabel>(form, "Label1(4)")->text()) == sheet.Label1[4].caption(),
             "cipher header shown");
     constexpr std::array lists{"List1(0)", "List1(1)"};
     for (std::size_t i = 0; i < 2; ++i) {
         const auto* view = Control<QListWidget>(form, lists[i]);
         Require(static_cast<std::size_t>(view->count()) == sheet.List1[i].count(), "rows shown");
         for (int row = 0; row < view->count(); ++row) {
-            Require(ToText(view->item(row)->text()) ==
+            Require(toText(view->item(row)->text()) ==
                         sheet.List1[i].item(static_cast<std::size_t>(row)),
                     "row shown");
         }
@@ -86,9 +86,9 @@ void Enter(const MainForm& form, std::size_t field, const Text& text) {
     QLineEdit* edit = Field(form, static_cast<int>(field));
     if (text.size() % 2 == 1) {
         edit->end(false);
-        testing::Type(edit, ToQString(text));
+        testing::Type(edit, toQString(text));
     } else {
-        testing::PasteOver(edit, ToQString(text));
+        testing::PasteOver(edit, toQString(text));
     }
     CheckFields(form);
 }

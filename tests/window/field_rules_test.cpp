@@ -16,8 +16,8 @@ using namespace std::string_view_literals;
 
 struct LineCase {
     const char* name;
-    std::u32string_view pasted;
-    std::u32string_view kept;
+    std::u16string_view pasted;
+    std::u16string_view kept;
 
     friend void PrintTo(const LineCase& row, std::ostream* out) { *out << row.name; }
 };
@@ -25,21 +25,21 @@ struct LineCase {
 class SingleLineField : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(SingleLineField, HoldsOneLineWithoutControlCharacters) {
-    EXPECT_EQ(SingleLine(GetParam().pasted), GetParam().kept);
+    EXPECT_EQ(singleLine(GetParam().pasted), GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Pasted, SingleLineField,
-    ::testing::Values(LineCase{"plain_text_unchanged", U"пчела 1", U"пчела 1"},
-                      LineCase{"windows_line_break_one_space", U"ред\r\nред", U"ред ред"},
-                      LineCase{"unix_line_breaks", U"а\nб\nв\n", U"а б в "},
-                      LineCase{"old_mac_line_break", U"а\rб", U"а б"},
-                      LineCase{"two_breaks_two_spaces", U"а\r\n\r\nб", U"а  б"},
-                      LineCase{"tab_becomes_space", U"а\tб", U"а б"},
-                      LineCase{"unicode_separators", U"а\u2028б\u2029в\u0085г", U"а б в г"},
-                      LineCase{"other_controls_dropped", U"а\u0000б\u0007в\u001Bг\u007F\u009F"sv,
-                               U"абвг"},
-                      LineCase{"joiners_and_marks_stay", U"е\u0301👩\u200D💻", U"е\u0301👩\u200D💻"}),
+    ::testing::Values(LineCase{"plain_text_unchanged", u"пчела 1", u"пчела 1"},
+                      LineCase{"windows_line_break_one_space", u"ред\r\nред", u"ред ред"},
+                      LineCase{"unix_line_breaks", u"а\nб\nв\n", u"а б в "},
+                      LineCase{"old_mac_line_break", u"а\rб", u"а б"},
+                      LineCase{"two_breaks_two_spaces", u"а\r\n\r\nб", u"а  б"},
+                      LineCase{"tab_becomes_space", u"а\tб", u"а б"},
+                      LineCase{"unicode_separators", u"а\u2028б\u2029в\u0085г", u"а б в г"},
+                      LineCase{"other_controls_dropped", u"а\u0000б\u0007в\u001Bг\u007F\u009F"sv,
+                               u"абвг"},
+                      LineCase{"joiners_and_marks_stay", u"е\u0301👩\u200D💻", u"е\u0301👩\u200D💻"}),
     testing::RowName{});
 
 struct EditCase {
@@ -58,7 +58,7 @@ class LimitedField : public ::testing::TestWithParam<EditCase> {};
 
 TEST_P(LimitedField, KeepsWholeCharactersUpToItsLimit) {
     const EditCase& edit = GetParam();
-    const Edit result = WithinLimit(edit.before, edit.after, edit.cursor, edit.maxLength);
+    const Edit result = withinLimit(edit.before, edit.after, edit.cursor, edit.maxLength);
     EXPECT_EQ(result.text, edit.kept);
     EXPECT_EQ(result.cursor, edit.keptCursor);
 }

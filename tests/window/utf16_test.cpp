@@ -22,8 +22,8 @@ struct Encoding {
 class BothWays : public ::testing::TestWithParam<Encoding> {};
 
 TEST_P(BothWays, ConvertsToUnitsAndBack) {
-    EXPECT_EQ(FromText(GetParam().characters), GetParam().units);
-    EXPECT_EQ(ToText(GetParam().units), GetParam().characters);
+    EXPECT_EQ(fromText(GetParam().characters), GetParam().units);
+    EXPECT_EQ(toText(GetParam().units), GetParam().characters);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -38,12 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::RowName{});
 
 TEST(LoneSurrogate, BecomesTheReplacementCharacter) {
-    EXPECT_EQ(ToText(u"a\xD83D"), U"a\uFFFD");
-    EXPECT_EQ(ToText(u"\xDE00"
+    EXPECT_EQ(toText(u"a\xD83D"), U"a\uFFFD");
+    EXPECT_EQ(toText(u"\xDE00"
                      u"b"),
               U"\uFFFDb");
-    EXPECT_EQ(ToText(u"\xDE00\xD83D"), U"\uFFFD\uFFFD"); // low before high is no pair
-    EXPECT_EQ(FromText(std::u32string(1, char32_t{0xD800})), u"\uFFFD");
+    EXPECT_EQ(toText(u"\xDE00\xD83D"), U"\uFFFD\uFFFD"); // low before high is no pair
+    EXPECT_EQ(fromText(std::u32string(1, char32_t{0xD800})), u"\uFFFD");
 }
 
 TEST(Positions, CountCharactersBeforeAUnitAndUnitsOfCharacters) {
@@ -52,16 +52,16 @@ TEST(Positions, CountCharactersBeforeAUnitAndUnitsOfCharacters) {
     constexpr std::array<std::size_t, 6> kCharactersAfterUnits{0, 1, 1, 2, 3, 3};
     for (std::size_t units = 0; units < kCharactersAfterUnits.size(); ++units) {
         // Between the halves (2 units) the emoji is not reached yet; past the end counts the end.
-        EXPECT_EQ(CharactersBefore(kEmojiBetweenLetters, units), kCharactersAfterUnits[units])
+        EXPECT_EQ(charactersBefore(kEmojiBetweenLetters, units), kCharactersAfterUnits[units])
             << units << " units";
     }
-    EXPECT_EQ(CharactersBefore(u"\xDE00"
+    EXPECT_EQ(charactersBefore(u"\xDE00"
                                u"b",
                                1),
               1u); // a lone half is one character, as U+FFFD
-    EXPECT_EQ(UnitsOf(U"a\U0001F600b", 0), 0u);
-    EXPECT_EQ(UnitsOf(U"a\U0001F600b", 2), 3u);
-    EXPECT_EQ(UnitsOf(U"a\U0001F600b", 7), 4u);
+    EXPECT_EQ(unitsOf(U"a\U0001F600b", 0), 0u);
+    EXPECT_EQ(unitsOf(U"a\U0001F600b", 2), 3u);
+    EXPECT_EQ(unitsOf(U"a\U0001F600b", 7), 4u);
 }
 
 } // namespace

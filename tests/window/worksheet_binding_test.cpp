@@ -19,9 +19,9 @@ namespace cipher {
 namespace {
 
 // Enough of form C for these tests: "и" and a combining breve compose to "й".
-std::u32string ComposeShortI(std::u32string_view text) {
-    std::u32string composed;
-    for (char32_t c : text) {
+std::u16string ComposeShortI(std::u16string_view text) {
+    std::u16string composed;
+    for (char16_t c : text) {
         if (c == U'\u0306' && !composed.empty() && composed.back() == U'и') {
             composed.back() = U'й';
         } else {
@@ -34,35 +34,35 @@ std::u32string ComposeShortI(std::u32string_view text) {
 std::set<std::string> NamesOf(const std::vector<WorksheetBinding::Change>& changes) {
     std::set<std::string> names;
     for (const auto& change : changes) {
-        names.insert(layout::NameOf(change.control));
+        names.insert(layout::nameOf(layout::controls()[change.row]));
     }
     return names;
 }
 
 TEST(Changes, FirstEveryShownControlThenOnlyWhatAClickChanged) {
     WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
-    EXPECT_EQ(binding.Changes().size(), 14u);
-    EXPECT_TRUE(binding.Changes().empty());
+    EXPECT_EQ(binding.changesToShow().size(), 14u);
+    EXPECT_TRUE(binding.changesToShow().empty());
 
-    binding.Click(kEncryptButton);
-    const auto changes = binding.Changes();
+    binding.click(kEncryptButton);
+    const auto changes = binding.changesToShow();
     EXPECT_EQ(NamesOf(changes), (std::set<std::string>{"Label1(3)", "Label1(4)", "List1(0)",
                                                        "List1(1)", "Text2(2)", "Text1(0)"}));
     for (const auto& change : changes) {
-        if (layout::NameOf(change.control) == "List1(1)") {
+        if (layout::nameOf(layout::controls()[change.row]) == "List1(1)") {
             ASSERT_EQ(change.shown.items.size(), expected::kSampleFinalMatrix.size());
-            EXPECT_EQ(change.shown.items[6], utf16::FromText(expected::kSampleFinalMatrix[6]));
+            EXPECT_EQ(change.shown.items[6], utf16::fromText(expected::kSampleFinalMatrix[6]));
         }
     }
-    binding.Click(kEncryptButton); // the same result again: nothing to rewrite
-    EXPECT_TRUE(binding.Changes().empty());
+    binding.click(kEncryptButton); // the same result again: nothing to rewrite
+    EXPECT_TRUE(binding.changesToShow().empty());
 }
 
 TEST(Changes, ThePaneHasTheToolkitsLineBreaks) {
     for (const LineBreaks breaks : {LineBreaks::Lf, LineBreaks::CrLf}) {
         WorksheetBinding binding(breaks, &ComposeShortI);
-        for (const auto& change : binding.Changes()) {
-            if (change.control.kind == layout::Kind::TextPane) {
+        for (const auto& change : binding.changesToShow()) {
+            if (change.kind == layout::Kind::TextPane) {
                 const std::u16string expected = breaks == LineBreaks::CrLf ? u"\r\n" : u"\n";
                 EXPECT_TRUE(change.shown.text.ends_with(u"шифър" + expected));
                 EXPECT_EQ(change.shown.text.find(breaks == LineBreaks::CrLf ? u"\n\n" : u"\r"),
@@ -72,16 +72,18 @@ TEST(Changes, ThePaneHasTheToolkitsLineBreaks) {
     }
 }
 
-TEST(Take, TheWorksheetFollowsTheFieldWhichIsNotRewritten) {
+TEST(KeepEdit, TheWorksheetFollowsTheFieldWhichIsNotRewritten) {
     WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
-    (void)binding.Changes();
-    binding.Take(1, u"ключ");
+    const auto first = binding.changesToShow();
+    binding.keepEdit(1, u"ключ", 4);
     EXPECT_EQ(binding.worksheet().Text2[1].text(), U"ключ");
-    EXPECT_TRUE(binding.Changes().empty());
+    EXPECT_TRUE(binding.changesToShow().empty());
+    // What the window was given stays its own whatever the binding does next.
+    EXPECT_EQ(first[layout::rowNamed("Text2(1)")].shown.text, u"пчела");
 
-    binding.Click(kClearButton); // now the worksheet empties the field: it is rewritten
-    EXPECT_EQ(NamesOf(binding.Changes()).count("Text2(1)"), 1u);
-    EXPECT_THROW(binding.Take(2, u"x"), std::out_of_range);
+    binding.click(kClearButton); // now the worksheet empties the field: it is rewritten
+    EXPECT_EQ(NamesOf(binding.changesToShow()).count("Text2(1)"), 1u);
+    EXPECT_THROW(binding.keepEdit(2, u"x", 1), std::out_of_range);
 }
 
 class SharedFieldCase : public ::testing::TestWithParam<expected::FieldCase> {};
@@ -89,12 +91,13 @@ class SharedFieldCase : public ::testing::TestWithParam<expected::FieldCase> {};
 TEST_P(SharedFieldCase, KeepsWhatEveryFrontEndKeeps) {
     const expected::FieldCase& paste = GetParam();
     WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
-    const std::u16string start = utf16::FromText(paste.start);
-    binding.Take(paste.field, start);
+    const std::u16string start = utf16::fromText(paste.start);
+    binding.keepEdit(paste.field, start, start.size());
     const std::u16string edited = start + std::u16string(paste.pasted);
-    const auto kept = binding.Kept(paste.field, edited, edited.size());
-    EXPECT_EQ(kept.text, utf16::FromText(paste.kept));
+    const auto kept = binding.keepEdit(paste.field, edited, edited.size());
+    EXPECT_EQ(kept.text, utf16::fromText(paste.kept));
     EXPECT_EQ(kept.cursor, kept.text.size());
+    EXPECT_EQ(binding.worksheet().Text2[paste.field].text(), paste.kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pasted, SharedFieldCase, ::testing::ValuesIn(expected::kFieldCases),
@@ -116,8 +119,8 @@ class KeyEdit : public ::testing::TestWithParam<EditCase> {};
 TEST_P(KeyEdit, KeepsToTheFieldRules) {
     const EditCase& edit = GetParam();
     WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
-    binding.Take(1, edit.before);
-    const auto kept = binding.Kept(1, edit.edited, edit.cursor);
+    binding.keepEdit(1, edit.before, edit.before.size());
+    const auto kept = binding.keepEdit(1, edit.edited, edit.cursor);
     EXPECT_EQ(kept.text, edit.kept);
     EXPECT_EQ(kept.cursor, edit.keptCursor);
 }

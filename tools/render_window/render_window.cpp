@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
-    cipher::UseWindowFontAsDefault(); // as the program does
+    cipher::useWindowFontAsDefault(); // as the program does
     cipher::MainForm form;
     form.show();
     form.findChild<QPushButton*>(QStringLiteral("Command1(0)"))->click();

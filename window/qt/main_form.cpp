@@ -2,14 +2,12 @@
 #include "window/qt/main_form.hpp"
 
 #include "window/layout.hpp"
-#include "window/qt/field_validator.hpp"
-#include "window/qt/qt_text.hpp"
-#include "window/qt/solid_button.hpp"
+#include "window/qt/controls.hpp"
+#include "window/qt/text.hpp"
 #include "window/qt/window_accessible.hpp"
 #include "window/qt/window_font.hpp"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -19,21 +17,21 @@ namespace {
 // Qt places widgets in device-independent pixels and scales them on high-dpi screens itself.
 constexpr int kLogicalDotsPerInch = 96;
 
-int Pixels(int twips) {
-    return layout::ToPixels(twips, kLogicalDotsPerInch);
+int pixels(int twips) {
+    return layout::toPixels(twips, kLogicalDotsPerInch);
 }
 
-QRect Geometry(const layout::Twips& bounds) {
-    return {Pixels(bounds.left), Pixels(bounds.top), Pixels(bounds.width), Pixels(bounds.height)};
+QRect geometryOf(const layout::Twips& bounds) {
+    return {pixels(bounds.left), pixels(bounds.top), pixels(bounds.width), pixels(bounds.height)};
 }
 
-QColor ToQColor(layout::Rgb rgb) {
+QColor toQColor(layout::Rgb rgb) {
     return {rgb.red, rgb.green, rgb.blue};
 }
 
-void FillBackground(QWidget* widget, layout::Rgb colour) {
+void fillBackground(QWidget* widget, layout::Rgb colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour));
+    palette.setColor(QPalette::Window, toQColor(colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -41,26 +39,26 @@ void FillBackground(QWidget* widget, layout::Rgb colour) {
 } // namespace
 
 MainForm::MainForm(QWidget* parent)
-    : QWidget(parent), binding_(LineBreaks::Lf, &NormalizedC),
-      controls_(layout::Controls().size(), nullptr) {
-    PresentMainFormAsWindow();
-    const layout::Window& window = layout::MainWindow();
-    setWindowTitle(ToQString(window.title));
-    setFixedSize(Pixels(window.client.width), Pixels(window.client.height));
+    : QWidget(parent), binding_(LineBreaks::Lf, &normalizedC),
+      controls_(layout::controls().size(), nullptr) {
+    presentMainFormAsWindow();
+    const layout::Window& window = layout::mainWindow();
+    setWindowTitle(toQString(window.title));
+    setFixedSize(pixels(window.client.width), pixels(window.client.height));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(WindowFont());
-    FillBackground(this, window.background);
+    setFont(windowFont());
+    fillBackground(this, window.background);
 
-    const auto rows = layout::Controls();
+    const auto rows = layout::controls();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         if (rows[row].shown) {
             controls_[row] = createControl(rows[row]);
         }
     }
-    showWorksheet();
+    showChanges();
     chainTabOrder();
-    controls_[layout::RowNamed(layout::TabOrder().front())]->setFocus();
+    controls_[layout::rowNamed(layout::tabOrder().front())]->setFocus();
 }
 
 QWidget* MainForm::createControl(const layout::Control& control) {
@@ -72,23 +70,19 @@ QWidget* MainForm::createControl(const layout::Control& control) {
         label->setAlignment(
             Qt::AlignTop |
             (control.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-        FillBackground(label, control.background.value());
+        fillBackground(label, control.background.value());
         widget = label;
         break;
     }
-    case layout::Kind::TextField: {
-        auto* field = new QLineEdit(this);
-        field->setReadOnly(control.readOnly);
-        if (IsInputField(control)) {
-            field->setValidator(new FieldValidator(binding_, index, field));
-            // The worksheet follows the field on every change, so that it always equals what
-            // the window shows.
-            connect(field, &QLineEdit::textChanged, this,
-                    [this, index](const QString& text) { binding_.Take(index, UnitsOf(text)); });
+    case layout::Kind::TextField:
+        if (isInputField(control)) {
+            widget = new InputField(binding_, index, this);
+        } else {
+            auto* field = new QLineEdit(this);
+            field->setReadOnly(true);
+            widget = field;
         }
-        widget = field;
         break;
-    }
     case layout::Kind::TextPane: {
         auto* pane = new QPlainTextEdit(this);
         pane->setReadOnly(true);
@@ -103,7 +97,7 @@ QWidget* MainForm::createControl(const layout::Control& control) {
         widget = new QListWidget(this);
         break;
     case layout::Kind::Button: {
-        auto* button = new SolidButton(ToQColor(control.background.value()), this);
+        auto* button = new SolidButton(toQColor(control.background.value()), this);
         connect(
             button, &QPushButton::clicked, this,
             [this, index = static_cast<std::int16_t>(control.index)] { command1Clicked(index); });
@@ -111,18 +105,18 @@ QWidget* MainForm::createControl(const layout::Control& control) {
         break;
     }
     }
-    widget->setObjectName(QString::fromStdString(layout::NameOf(control)));
-    widget->setGeometry(Geometry(control.bounds));
+    widget->setObjectName(QString::fromStdString(layout::nameOf(control)));
+    widget->setGeometry(geometryOf(control.bounds));
     if (!control.accessibleName.empty()) {
-        widget->setAccessibleName(ToQString(control.accessibleName));
+        widget->setAccessibleName(toQString(control.accessibleName));
     }
     return widget;
 }
 
 void MainForm::chainTabOrder() {
     QWidget* previous = nullptr;
-    for (std::string_view name : layout::TabOrder()) {
-        QWidget* widget = controls_[layout::RowNamed(name)];
+    for (std::string_view name : layout::tabOrder()) {
+        QWidget* widget = controls_[layout::rowNamed(name)];
         widget->setFocusPolicy(Qt::StrongFocus);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);
@@ -132,21 +126,25 @@ void MainForm::chainTabOrder() {
 }
 
 void MainForm::command1Clicked(std::int16_t index) {
-    binding_.Click(index);
-    showWorksheet();
+    binding_.click(index);
+    showChanges();
 }
 
-void MainForm::showWorksheet() {
-    for (const WorksheetBinding::Change& change : binding_.Changes()) {
+void MainForm::showChanges() {
+    for (const WorksheetBinding::Change& change : binding_.changesToShow()) {
         QWidget* widget = controls_[change.row];
-        const QString text = ToQString(change.shown.text);
-        switch (change.control.kind) {
+        const QString text = toQString(change.shown.text);
+        switch (change.kind) {
         case layout::Kind::Label:
             // QLabel itself tells a listening screen reader that the header has a new name.
             static_cast<QLabel*>(widget)->setText(text);
             break;
         case layout::Kind::TextField:
-            static_cast<QLineEdit*>(widget)->setText(text);
+            if (auto* input = qobject_cast<InputField*>(widget)) {
+                input->showText(text);
+            } else {
+                static_cast<QLineEdit*>(widget)->setText(text);
+            }
             break;
         case layout::Kind::TextPane:
             static_cast<QPlainTextEdit*>(widget)->setPlainText(text);
@@ -155,7 +153,7 @@ void MainForm::showWorksheet() {
             auto* list = static_cast<QListWidget*>(widget);
             list->clear();
             for (const std::u16string& item : change.shown.items) {
-                list->addItem(ToQString(item));
+                list->addItem(toQString(item));
             }
             break;
         }

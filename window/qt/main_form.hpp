@@ -26,7 +26,7 @@ private:
     QWidget* createControl(const layout::Control& control);
     void chainTabOrder();
     // Rewrites the controls whose content the worksheet changed.
-    void showWorksheet();
+    void showChanges();
 
     WorksheetBinding binding_;
     // The widget of each row of the layout table; null for the working lists, never shown.

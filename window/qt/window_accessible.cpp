@@ -9,7 +9,7 @@ namespace cipher {
 namespace {
 
 // Qt asks the factories once per class of an object's ancestry, by the class's full name.
-QAccessibleInterface* MainFormAsWindow(const QString& className, QObject* object) {
+QAccessibleInterface* mainFormAsWindow(const QString& className, QObject* object) {
     if (className != QLatin1String(MainForm::staticMetaObject.className())) {
         return nullptr;
     }
@@ -19,8 +19,8 @@ QAccessibleInterface* MainFormAsWindow(const QString& className, QObject* object
 
 } // namespace
 
-void PresentMainFormAsWindow() {
-    QAccessible::installFactory(MainFormAsWindow);
+void presentMainFormAsWindow() {
+    QAccessible::installFactory(mainFormAsWindow);
 }
 
 } // namespace cipher

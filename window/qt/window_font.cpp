@@ -7,8 +7,8 @@
 
 namespace cipher {
 
-QFont WindowFont() {
-    const layout::Font& wanted = layout::MainWindow().font;
+QFont windowFont() {
+    const layout::Font& wanted = layout::mainWindow().font;
     QFont font(
         QString::fromLatin1(wanted.family.data(), static_cast<qsizetype>(wanted.family.size())));
     font.setPointSize(wanted.pointSize);
@@ -17,8 +17,8 @@ QFont WindowFont() {
     return font;
 }
 
-void UseWindowFontAsDefault() {
-    QApplication::setFont(WindowFont());
+void useWindowFontAsDefault() {
+    QApplication::setFont(windowFont());
 }
 
 } // namespace cipher

@@ -7,11 +7,11 @@
 namespace cipher {
 
 // Times New Roman 12 pt, regular; on systems without it fontconfig's metric-compatible serif.
-QFont WindowFont();
+QFont windowFont();
 
 // Makes the window's font the application's default too. A line edit lays out its empty text in
 // the default font before it joins its window, so without this Qt would also load the desktop's
 // default face at start-up, only to drop it at once.
-void UseWindowFontAsDefault();
+void useWindowFontAsDefault();
 
 } // namespace cipher

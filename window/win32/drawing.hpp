@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the window is drawn with: the screen's dots per inch, in whose pixels the layout table's
 // twips are placed (the program's manifest asks Windows for the real dpi, not a scaled 96), the
-// one font of the window and its controls, the solid brushes of its colours, and the buttons
-// painted in a colour of their own.
+// one font of the window and its controls, and the solid brushes of its colours.
 #pragma once
 
 #include "window/layout.hpp"
@@ -19,13 +18,13 @@ struct Dpi {
     int y;
 };
 
-Dpi ScreenDpi();
+Dpi screenDpi();
 
 // A rectangle of the table as left, top, right and bottom in pixels. Each of left, top, width
 // and height is rounded on its own, so equal sizes in the table stay equal on the screen.
-RECT ToPixels(const layout::Twips& bounds, Dpi dpi);
+RECT toPixels(const layout::Twips& bounds, Dpi dpi);
 
-COLORREF ColourOf(layout::Rgb rgb);
+COLORREF colourOf(layout::Rgb rgb);
 
 // The window's font for the screen's dpi, deleted with its owner once no control uses it.
 class WindowFont {
@@ -49,16 +48,10 @@ public:
     SolidBrushes& operator=(const SolidBrushes&) = delete;
     ~SolidBrushes();
 
-    HBRUSH For(layout::Rgb rgb);
+    HBRUSH forColour(layout::Rgb rgb);
 
 private:
     std::vector<std::pair<layout::Rgb, HBRUSH>> brushes_;
 };
-
-// Windows paints push buttons in the system's button colour whatever WM_CTLCOLORBTN answers, so
-// the window's buttons are owner-drawn (BS_OWNERDRAW) and painted here: a raised face in the
-// button's colour, sunken while pressed, with the caption and, when the button has the focus, a
-// focus rectangle.
-void DrawColourButton(const DRAWITEMSTRUCT& item, HBRUSH face, HFONT font);
 
 } // namespace cipher::win32

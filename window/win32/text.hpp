@@ -14,22 +14,22 @@ namespace cipher::win32 {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16 units");
 
-inline std::u16string_view UnitsOf(std::wstring_view text) {
+inline std::u16string_view unitsOf(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
 
-inline std::wstring ToWide(std::u16string_view units) {
+inline std::wstring toWide(std::u16string_view units) {
     return {reinterpret_cast<const wchar_t*>(units.data()), units.size()};
 }
 
-inline std::wstring ToWide(std::u32string_view text) {
-    return ToWide(utf16::FromText(text));
+inline std::wstring toWide(std::u32string_view text) {
+    return toWide(utf16::fromText(text));
 }
 
-std::wstring WindowText(HWND window);
+std::wstring windowText(HWND window);
 
 // Unicode normalisation form C, done by Windows itself, for the binding. Text that Windows cannot
 // normalise is returned as it is.
-std::u32string NormalizedC(std::u32string_view text);
+std::u16string normalizedC(std::u16string_view text);
 
 } // namespace cipher::win32

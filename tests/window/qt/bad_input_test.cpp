@@ -4,7 +4,7 @@
 // is cut, lost or invented on the way.
 #include "form_access.hpp"
 #include "user_input.hpp"
-#include "window/qt/qt_text.hpp"
+#include "window/qt/text.hpp"
 #include "worksheet/constants.hpp"
 
 #include <QtTest>
@@ -21,10 +21,10 @@ using testing::Rows;
 
 namespace {
 
-const QString kShorter = ToQString(kMessagePlaintextShorterThanKey);
-const QString kTooShort = ToQString(kMessageTooShort);
-const QString kRepeated = ToQString(kMessageRepeatedKeyLetters);
-const QString kComplete = ToQString(kMessageEncryptionComplete);
+const QString kShorter = toQString(kMessagePlaintextShorterThanKey);
+const QString kTooShort = toQString(kMessageTooShort);
+const QString kRepeated = toQString(kMessageRepeatedKeyLetters);
+const QString kComplete = toQString(kMessageEncryptionComplete);
 
 QString Fillers(qsizetype count) {
     QString fillers;
@@ -166,8 +166,8 @@ void BadInputTest::endsInAMessageAndAWholeResult() {
     PasteOver(Field(form, 1), key);
     QCOMPARE(Field(form, 0)->text(), keptPlaintext);
     QCOMPARE(Field(form, 1)->text(), keptKey);
-    QCOMPARE(ToQString(form.worksheet().Text2[0].text()), keptPlaintext);
-    QCOMPARE(ToQString(form.worksheet().Text2[1].text()), keptKey);
+    QCOMPARE(toQString(form.worksheet().Text2[0].text()), keptPlaintext);
+    QCOMPARE(toQString(form.worksheet().Text2[1].text()), keptKey);
 
     Click(form, "Command1(0)");
     QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(), message);

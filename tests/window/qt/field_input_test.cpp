@@ -5,7 +5,7 @@
 
 #include "expected/field_cases.hpp"
 #include "user_input.hpp"
-#include "window/qt/qt_text.hpp"
+#include "window/qt/text.hpp"
 
 #include <QtTest>
 
@@ -37,8 +37,8 @@ void FieldInputTest::typingStopsAtTheLimit_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     for (const expected::TypedCase& typing : expected::kTypedCases) {
-        QTest::newRow(typing.name) << static_cast<int>(typing.field) << ToQString(typing.start)
-                                   << ToQString(typing.typed) << ToQString(typing.kept);
+        QTest::newRow(typing.name) << static_cast<int>(typing.field) << toQString(typing.start)
+                                   << toQString(typing.typed) << toQString(typing.kept);
     }
     // A whole field of emoji, one character each.
     QTest::newRow("emoji count one each") << 1 << ""
@@ -57,7 +57,7 @@ void FieldInputTest::typingStopsAtTheLimit() {
     edit->end(false);
     Type(edit, typed);
     QCOMPARE(edit->text(), kept);
-    QCOMPARE(ToQString(form.worksheet().Text2[static_cast<std::size_t>(field)].text()), kept);
+    QCOMPARE(toQString(form.worksheet().Text2[static_cast<std::size_t>(field)].text()), kept);
 }
 
 void FieldInputTest::pastingKeepsWholeCharactersWithinTheLimit_data() {
@@ -92,7 +92,7 @@ void FieldInputTest::pastingKeepsWholeCharactersWithinTheLimit() {
     Paste(key, pasted);
     QCOMPARE(key->text(), kept);
     QVERIFY(Characters(key->text()) <= 10);
-    QCOMPARE(ToQString(form.worksheet().Text2[1].text()), kept);
+    QCOMPARE(toQString(form.worksheet().Text2[1].text()), kept);
 }
 
 void FieldInputTest::pastesKeepWhatEveryFrontEndKeeps_data() {
@@ -101,8 +101,8 @@ void FieldInputTest::pastesKeepWhatEveryFrontEndKeeps_data() {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("kept");
     for (const expected::FieldCase& paste : expected::kFieldCases) {
-        QTest::newRow(paste.name) << static_cast<int>(paste.field) << ToQString(paste.start)
-                                  << ToQString(paste.pasted) << ToQString(paste.kept);
+        QTest::newRow(paste.name) << static_cast<int>(paste.field) << toQString(paste.start)
+                                  << toQString(paste.pasted) << toQString(paste.kept);
     }
 }
 
@@ -117,7 +117,7 @@ void FieldInputTest::pastesKeepWhatEveryFrontEndKeeps() {
     edit->end(false);
     Paste(edit, pasted);
     QCOMPARE(edit->text(), kept);
-    QCOMPARE(ToQString(form.worksheet().Text2[static_cast<std::size_t>(field)].text()), kept);
+    QCOMPARE(toQString(form.worksheet().Text2[static_cast<std::size_t>(field)].text()), kept);
 }
 
 void FieldInputTest::pastedInTheMiddleKeepsBothEnds() {

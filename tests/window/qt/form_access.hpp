@@ -3,7 +3,7 @@
 #pragma once
 
 #include "window/qt/main_form.hpp"
-#include "window/qt/qt_text.hpp"
+#include "window/qt/text.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,10 +44,10 @@ inline void Click(const MainForm& form, const char* button) {
     QTest::mouseClick(Control<QPushButton>(form, button), Qt::LeftButton);
 }
 
-template <std::size_t N> QStringList ToQStringList(const std::array<std::u32string_view, N>& rows) {
+template <std::size_t N> QStringList toQStringList(const std::array<std::u32string_view, N>& rows) {
     QStringList list;
     for (std::u32string_view row : rows) {
-        list << ToQString(row);
+        list << toQString(row);
     }
     return list;
 }

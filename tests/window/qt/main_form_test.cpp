@@ -18,7 +18,7 @@ using testing::Click;
 using testing::Control;
 using testing::Field;
 using testing::Rows;
-using testing::ToQStringList;
+using testing::toQStringList;
 
 class MainFormTest : public QObject {
     Q_OBJECT
@@ -39,12 +39,12 @@ private slots:
 
 void MainFormTest::startsWithTheSampleInputAndTheDescription() {
     MainForm form;
-    QCOMPARE(Field(form, 0)->text(), ToQString(kSamplePlaintext));
-    QCOMPARE(Field(form, 1)->text(), ToQString(kSampleKey));
+    QCOMPARE(Field(form, 0)->text(), toQString(kSamplePlaintext));
+    QCOMPARE(Field(form, 1)->text(), toQString(kSampleKey));
     QVERIFY(Field(form, 2)->text().isEmpty());
     QVERIFY(Field(form, 2)->isReadOnly());
-    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), ToQString(kInitialPlainHeader));
-    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), ToQString(kInitialCipherHeader));
+    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), toQString(kInitialPlainHeader));
+    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), toQString(kInitialCipherHeader));
     QVERIFY(Rows(form, 0).isEmpty());
     QVERIFY(Rows(form, 1).isEmpty());
 
@@ -53,7 +53,7 @@ void MainFormTest::startsWithTheSampleInputAndTheDescription() {
     QCOMPARE(pane->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     // The worksheet's five paragraphs, each on a line of its own.
     const QStringList paragraphs = pane->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(paragraphs, ToQString(form.worksheet().Text1[0].text()).split(QStringLiteral("\r\n")));
+    QCOMPARE(paragraphs, toQString(form.worksheet().Text1[0].text()).split(QStringLiteral("\r\n")));
     QCOMPARE(paragraphs.size(), 6);
     QVERIFY(paragraphs[5].isEmpty());
 }
@@ -140,13 +140,13 @@ void MainFormTest::startsWithTheFocusOnThePaneAndTabsInOrder() {
 void MainFormTest::encryptShowsMatricesHeadersAndCiphertext() {
     MainForm form;
     Click(form, "Command1(0)");
-    QCOMPARE(Rows(form, 0), ToQStringList(expected::kSampleInitialMatrix));
-    QCOMPARE(Rows(form, 1), ToQStringList(expected::kSampleFinalMatrix));
-    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), ToQString(kSampleKey));
-    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), ToQString(expected::kSortedSampleKey));
-    QCOMPARE(Field(form, 2)->text(), ToQString(expected::kSampleCiphertext));
+    QCOMPARE(Rows(form, 0), toQStringList(expected::kSampleInitialMatrix));
+    QCOMPARE(Rows(form, 1), toQStringList(expected::kSampleFinalMatrix));
+    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), toQString(kSampleKey));
+    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), toQString(expected::kSortedSampleKey));
+    QCOMPARE(Field(form, 2)->text(), toQString(expected::kSampleCiphertext));
     QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(),
-             ToQString(kMessageEncryptionComplete));
+             toQString(kMessageEncryptionComplete));
 }
 
 void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult_data() {
@@ -154,8 +154,8 @@ void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("message");
     for (const expected::RejectionCase& rejection : expected::kRejections) {
-        QTest::newRow(rejection.name) << ToQString(rejection.plaintext) << ToQString(rejection.key)
-                                      << ToQString(rejection.message);
+        QTest::newRow(rejection.name) << toQString(rejection.plaintext) << toQString(rejection.key)
+                                      << toQString(rejection.message);
     }
 }
 
@@ -174,8 +174,8 @@ void MainFormTest::rejectionShowsItsMessageAndKeepsThePreviousResult() {
     QVERIFY(Rows(form, 0).isEmpty());
     QVERIFY(Rows(form, 1).isEmpty());
     QCOMPARE(Field(form, 2)->text(), ciphertext);
-    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), ToQString(kSampleKey));
-    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), ToQString(expected::kSortedSampleKey));
+    QCOMPARE(Control<QLabel>(form, "Label1(3)")->text(), toQString(kSampleKey));
+    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), toQString(expected::kSortedSampleKey));
 }
 
 void MainFormTest::clearEmptiesFieldsAndListsButKeepsTheMessage() {
@@ -188,12 +188,12 @@ void MainFormTest::clearEmptiesFieldsAndListsButKeepsTheMessage() {
     QVERIFY(Rows(form, 0).isEmpty());
     QVERIFY(Rows(form, 1).isEmpty());
     QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(),
-             ToQString(kMessageEncryptionComplete));
-    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), ToQString(expected::kSortedSampleKey));
+             toQString(kMessageEncryptionComplete));
+    QCOMPARE(Control<QLabel>(form, "Label1(4)")->text(), toQString(expected::kSortedSampleKey));
     QVERIFY(form.worksheet().Text2[0].text().empty());
 
     Click(form, "Command1(0)");
-    QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(), ToQString(kMessageTooShort));
+    QCOMPARE(Control<QPlainTextEdit>(form, "Text1(0)")->toPlainText(), toQString(kMessageTooShort));
 }
 
 } // namespace cipher

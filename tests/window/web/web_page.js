@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// What the browser tests share: the page opened from file://, as from a USB stick, and what the
+// C++ tables expect of it (web_expectations prints them).
+import { readFileSync } from 'node:fs';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+const root = new URL('../../../', import.meta.url);
+const pagePath =
+  process.env.MATRIX_CIPHER_PAGE ?? fileURLToPath(new URL('dist/web/matrix-cipher.html', root));
+export const pageUrl = pathToFileURL(pagePath).href;
+export const expected = JSON.parse(
+  readFileSync(process.env.MATRIX_CIPHER_EXPECTED ?? new URL('build/web/expected.json', root), 'utf8'),
+);
+
+export function control(page, name) {
+  return page.locator(`[id="${name}"]`);
+}
+
+export function items(page, name) {
+  return control(page, name).locator('[role="option"]').allTextContents();
+}
+
+export const encrypt = (page) => control(page, 'Command1(0)').click();
+export const clear = (page) => control(page, 'Command1(1)').click();

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// The controls of the Qt window that do more than Qt's own: the input fields, whose every edit
+// goes through the binding, and the buttons drawn in their own colour.
+#pragma once
+
+#include "window/worksheet_binding.hpp"
+
+#include <QColor>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstddef>
+
+namespace cipher {
+
+// Input field Text2(field). Every change of its text that the window does not make itself
+// (typing, pasting, dropping, deleting, undoing, an input method, setText from another program)
+// is a student's edit: QLineEdit asks its validator about each one before it shows it, and the
+// validator hands it to the binding, which decides what the field keeps. QLineEdit's own
+// maxLength counts UTF-16 units and would cut an emoji in half, so it stays at its default: the
+// binding counts characters.
+class InputField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    InputField(WorksheetBinding& binding, std::size_t field, QWidget* parent);
+
+    // Shows the worksheet's text: the window's own write, which is no edit.
+    void showText(const QString& text);
+
+private:
+    class Edits;
+    Edits* edits_;
+};
+
+// Styles draw buttons in their own colours or with gradients; the window's buttons are plain
+// green and red. The button still shows that it is pressed (darker, text moved) and that it has
+// the keyboard focus (a dotted rectangle).
+class SolidButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    SolidButton(QColor colour, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+};
+
+} // namespace cipher

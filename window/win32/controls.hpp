@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// The controls of the Win32 window that do more than Windows' own: the input fields, whose every
+// edit goes through the binding, the read-only message pane, and the buttons drawn in their own
+// colour.
+#pragma once
+
+#include "window/worksheet_binding.hpp"
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string_view>
+
+namespace cipher::win32 {
+
+// Makes `edit`, a single-line EDIT control, input field Text2(field) of the binding. Whatever
+// else changes its text (typing, pasting, EM_REPLACESEL, WM_SETTEXT from another program,
+// deleting, undoing, an input method) is a student's edit: the binding decides what the field
+// keeps of it, and the worksheet takes that. The rules stay with the control until it is
+// destroyed.
+void makeInputField(HWND edit, WorksheetBinding& binding, std::size_t field);
+
+// Shows the worksheet's text in input field `edit`: the window's own write, which is no edit.
+void showFieldText(HWND edit, std::u16string_view text);
+
+// A read-only, multi-line edit control would keep every key for itself, Tab included, and the
+// focus, which starts on the pane, could never move on. The pane lets Tab leave for the next
+// control, and leaves its text unselected when the focus comes in, so that the message reads as
+// text, not as a selection.
+void makeMessagePane(HWND edit);
+
+// Windows paints push buttons in the system's button colour whatever WM_CTLCOLORBTN answers, so
+// the window's buttons are owner-drawn (BS_OWNERDRAW) and painted here: a raised face in the
+// button's colour, sunken while pressed, with the caption and, when the button has the focus, a
+// focus rectangle.
+void drawColourButton(const DRAWITEMSTRUCT& item, HBRUSH face, HFONT font);
+
+} // namespace cipher::win32
