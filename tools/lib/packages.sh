@@ -23,8 +23,9 @@ BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
 # pack it.
 WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn python3 zip)
 
-# To test the page: Chromium, driven by Playwright from npm, and the window's font.
-WEB_TEST_PACKAGES=(chromium fonts-liberation2)
+# To test the page: the three browser engines (Chromium, Firefox ESR, and WebKitGTK's MiniBrowser
+# with its WebDriver), the virtual X display that MiniBrowser needs, and the window's font.
+WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb xauth fonts-liberation2)
 
 # Node and npm, for Playwright, where the machine has no Node of its own.
 WEB_NODE_PACKAGES=(nodejs npm)

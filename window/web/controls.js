@@ -6,6 +6,7 @@
 var page = {
   rows: [], // the element of each row of the layout table
   client: null,
+  width: 0, // the window's own width in CSS pixels
 
   // JavaScript strings are UTF-16, like the compiled window's texts: unit for unit, so that even
   // a lone surrogate arrives as it was typed and the binding decides what becomes of it.
@@ -21,13 +22,23 @@ var page = {
 
   createWindow: function (title, width, height, background, family, fallbacks, points) {
     document.title = title;
-    page.client = document.createElement('div');
+    page.client = document.createElement('main');
     page.client.id = 'client';
-    page.client.style.width = width + 'px';
-    page.client.style.height = height + 'px';
+    // The window keeps its own size where it fits, and shrinks as a whole where it does not:
+    // every length is a share of --width, the window's width, at most its own, less where the
+    // screen is narrower or lower. The small viewport height leaves a phone's toolbars out;
+    // neither it nor the width changes when the on-screen keyboard opens, so the window stays
+    // where it is. (A share of the width, not a multiple of a scaled pixel: Firefox keeps
+    // lengths in sixtieths of a pixel, and a pixel's rounding error would grow 481 times.)
+    var tall = CSS.supports('height', '1svh') ? 'svh' : 'vh';
+    page.width = width;
+    page.client.style.setProperty('--width', 'min(' + width + 'px, 100vw, calc(100' + tall +
+      ' * ' + width + ' / ' + height + '))');
+    page.client.style.width = scaled(width);
+    page.client.style.height = scaled(height);
     page.client.style.backgroundColor = rgb(background);
     page.client.style.fontFamily = '"' + family + '", ' + fallbacks;
-    page.client.style.fontSize = points + 'pt';
+    page.client.style.fontSize = scaled(points * 96 / 72);
   },
 
   createControl: function (row, name, kind, index, box, background, centred, readOnly, spoken) {
@@ -47,20 +58,22 @@ var page = {
     } else if (kind === 'list') {
       element = document.createElement('div');
       element.setAttribute('role', 'listbox');
+      element.tabIndex = 0;
       listenToList(element);
     } else if (kind === 'button') {
       element = document.createElement('button');
       element.type = 'button';
       element.addEventListener('click', function () { _webClick(index); });
     } else {
-      element = document.createElement('div');
+      element = document.createElement(kind === 'heading' ? 'h1' : 'div');
+      kind = 'label';
     }
     element.id = name;
     element.className = kind;
-    element.style.left = box[0] + 'px';
-    element.style.top = box[1] + 'px';
-    element.style.width = box[2] + 'px';
-    element.style.height = box[3] + 'px';
+    element.style.left = scaled(box[0]);
+    element.style.top = scaled(box[1]);
+    element.style.width = scaled(box[2]);
+    element.style.height = scaled(box[3]);
     if (background) {
       element.style.backgroundColor = rgb(background);
     }
@@ -75,15 +88,18 @@ var page = {
     page.client.appendChild(element);
   },
 
-  tabStop: function (row, position) {
-    page.rows[row].tabIndex = position + 1;
-  },
-
   // The window goes into the page whole, once it is filled, and only then takes the focus, which
-  // lays the page out: built inside the page, every control would be laid out on its own.
+  // lays the page out: built inside the page, every control would be laid out on its own. A text
+  // that a script wrote has the caret at its end, and a focused text area scrolls to its caret:
+  // the focus would open the description at its last line.
   show: function (focusRow) {
+    var first = page.rows[focusRow];
     document.body.appendChild(page.client);
-    page.rows[focusRow].focus();
+    if (first.setSelectionRange) {
+      first.setSelectionRange(0, 0);
+    }
+    first.focus({ preventScroll: true });
+    first.scrollTop = 0;
   },
 
   // The window's own writes: they set the element's value, which fires no input event.
@@ -118,6 +134,11 @@ function rgb(colour) {
   return 'rgb(' + colour.join(', ') + ')';
 }
 
+// A length of the window's, in CSS pixels at its own size.
+function scaled(pixels) {
+  return 'calc(var(--width) * ' + pixels + ' / ' + page.width + ')';
+}
+
 // Hands the field's edited text to the binding; true when it kept other text than that.
 function fieldEdited(row, index, text, cursor) {
   var units = _malloc(Math.max(1, text.length) * 2);
@@ -129,10 +150,17 @@ function fieldEdited(row, index, text, cursor) {
   return rewritten;
 }
 
+// Whether the caret stands right after the first half of a surrogate pair.
+function awaitsSecondHalf(field) {
+  var before = field.value.charCodeAt(field.selectionStart - 1);
+  return before >= 0xd800 && before <= 0xdbff;
+}
+
 function listenToField(field, row, index) {
   field.addEventListener('input', function (event) {
-    // An input method's text is handed over whole, when it is composed.
-    if (!event.isComposing) {
+    // An input method's text is handed over whole, when it is composed; a character beyond the
+    // Basic Multilingual Plane that comes as two halves, one event each, when both are there.
+    if (!event.isComposing && !awaitsSecondHalf(field)) {
       fieldEdited(row, index, field.value, field.selectionStart);
     }
   });

@@ -6,6 +6,7 @@
 
 #include "window/layout.hpp"
 #include "window/utf16.hpp"
+#include "window/web/document_order.hpp"
 #include "window/worksheet_binding.hpp"
 
 #include <emscripten.h>
@@ -15,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cipher::web {
 namespace {
@@ -42,7 +44,6 @@ EM_JS(void, pageControl, (std::size_t row, const char* name, const char* kind, i
                                                 background & 255],
                        centred !== 0, readOnly !== 0, page.units(spoken, spokenLength));
 });
-EM_JS(void, pageTabStop, (std::size_t row, int position), { page.tabStop(row, position); });
 EM_JS(void, pageShown, (std::size_t focusRow), { page.show(focusRow); });
 EM_JS(void, pageText, (std::size_t row, const char16_t* text, std::size_t length), {
     page.showText(row, page.units(text, length));
@@ -133,24 +134,19 @@ void buildWindow() {
                pixels(window.client.height), window.background.red, window.background.green,
                window.background.blue, std::string(window.font.family).c_str(), kFontFallbacks,
                window.font.pointSize);
-    const auto rows = layout::controls();
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const layout::Control& control = rows[row];
-        if (!control.shown) {
-            continue;
-        }
+    const std::vector<std::size_t> order = documentOrder();
+    for (std::size_t row : order) {
+        const layout::Control& control = layout::controls()[row];
         // A button or label says its caption; the table names the others.
         const std::u16string spoken = utf16::fromText(
             control.accessibleName.empty() ? control.caption : control.accessibleName);
-        pageControl(row, layout::nameOf(control).c_str(), kindName(control.kind), control.index,
+        // The first element, the window's caption, is the page's heading.
+        const char* kind = row == order.front() ? "heading" : kindName(control.kind);
+        pageControl(row, layout::nameOf(control).c_str(), kind, control.index,
                     pixels(control.bounds.left), pixels(control.bounds.top),
                     pixels(control.bounds.width), pixels(control.bounds.height),
                     packed(control.background), control.align == layout::Align::Centre ? 1 : 0,
                     control.readOnly ? 1 : 0, spoken.data(), spoken.size());
-    }
-    const auto order = layout::tabOrder();
-    for (std::size_t position = 0; position < order.size(); ++position) {
-        pageTabStop(layout::rowNamed(order[position]), static_cast<int>(position));
     }
 }
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The browser suite runs in Debian's Chromium, one page at a time: the machine's two cores are
-// shared.
+// The browser suites, one page at a time (the machine's two cores are shared): the cases that can
+// differ between engines (engines.test.js) in Debian's Chromium, Firefox ESR and WebKitGTK, and
+// what is checked in Chromium alone (chromium.test.js), through Playwright's own page.
 import { defineConfig } from '@playwright/test';
 import { launchOptions } from './chromium.js';
 
 export default defineConfig({
   testDir: '.',
-  testMatch: '*.test.js',
   workers: 1,
   reporter: 'list',
   outputDir: '../../../build/web/test-results',
@@ -16,4 +16,9 @@ export default defineConfig({
     viewport: { width: 1024, height: 600 },
     launchOptions,
   },
+  projects: [
+    { name: 'chromium', testMatch: '*.test.js', use: { engineName: 'chromium' } },
+    { name: 'firefox', testMatch: 'engines.test.js', use: { engineName: 'firefox' } },
+    { name: 'webkit', testMatch: 'engines.test.js', use: { engineName: 'webkit' } },
+  ],
 });

@@ -16,9 +16,4 @@ export function control(page, name) {
   return page.locator(`[id="${name}"]`);
 }
 
-export function items(page, name) {
-  return control(page, name).locator('[role="option"]').allTextContents();
-}
-
 export const encrypt = (page) => control(page, 'Command1(0)').click();
-export const clear = (page) => control(page, 'Command1(1)').click();

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The page in a real browser: the window the layout table describes, the sample run, the
-// rejections, the fields' limits, and that nothing leaves the page. Cases every front end shares
-// come from the C++ tables; what only a browser has (computed style, focus, policy) is here.
+// The page in Chromium alone: the window the layout table describes at its own size, the
+// keyboard order, a phone's screen, touch and keyboard, an accessibility audit, and that nothing
+// leaves the page. What can differ between engines is in engines.test.js, run in all three.
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { test as base, expect } from '@playwright/test';
-import { clear, control, encrypt, expected, items, pageUrl } from './web_page.js';
+import { control, encrypt, expected, pageUrl } from './web_page.js';
 
 // Each test opens the page and fails on any request other than the page itself, on any console
 // error and on any uncaught exception.
@@ -24,7 +26,6 @@ const test = base.extend({
 });
 
 const messages = expected.messages;
-const sample = expected.sample;
 
 test('every shown control stands where the table puts it, in CSS pixels', async ({ window }) => {
   const boxes = await window.page.evaluate(() => {
@@ -98,21 +99,6 @@ test('Tab moves through the table order, from the message pane; buttons show the
   }
 });
 
-test('Кодирай shows the sample encrypted', async ({ window }) => {
-  const { page } = window;
-  await expect(control(page, 'Text2(0)')).toHaveValue(sample.plaintext);
-  await expect(control(page, 'Text2(1)')).toHaveValue(sample.key);
-  await expect(control(page, 'Label1(3)')).toHaveText(sample.headers[0]);
-  await expect(control(page, 'Label1(4)')).toHaveText(sample.headers[1]);
-  await encrypt(page);
-  expect(await items(page, 'List1(0)')).toEqual(sample.initial);
-  expect(await items(page, 'List1(1)')).toEqual(sample.final);
-  await expect(control(page, 'Label1(3)')).toHaveText(sample.key);
-  await expect(control(page, 'Label1(4)')).toHaveText(sample.sortedKey);
-  await expect(control(page, 'Text2(2)')).toHaveValue(sample.ciphertext);
-  await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
-});
-
 test('the ciphertext field shows the longest ciphertext whole', async ({ window }) => {
   const { page } = window;
   // 100 characters under a 9-letter key take 8 fillers; a key in alphabet order moves no column.
@@ -121,72 +107,6 @@ test('the ciphertext field shows the longest ciphertext whole', async ({ window 
   await encrypt(page);
   await expect(control(page, 'Text2(2)')).toHaveValue(`${'я'.repeat(100)}ABCDEFGH`);
 });
-
-for (const row of expected.rejections) {
-  test(`rejection: ${row.name} leaves the previous ciphertext and headers`, async ({ window }) => {
-    const { page } = window;
-    await encrypt(page);
-    await control(page, 'Text2(0)').fill(row.plaintext);
-    await control(page, 'Text2(1)').fill(row.key);
-    await encrypt(page);
-    await expect(control(page, 'Text1(0)')).toHaveValue(row.message);
-    expect(await items(page, 'List1(0)')).toEqual([]);
-    expect(await items(page, 'List1(1)')).toEqual([]);
-    await expect(control(page, 'Text2(2)')).toHaveValue(sample.ciphertext);
-    await expect(control(page, 'Label1(3)')).toHaveText(sample.key);
-    await expect(control(page, 'Label1(4)')).toHaveText(sample.sortedKey);
-  });
-}
-
-test('Чисти empties the fields and the matrices and keeps the message', async ({ window }) => {
-  const { page } = window;
-  await encrypt(page);
-  await clear(page);
-  for (const name of ['Text2(0)', 'Text2(1)', 'Text2(2)']) {
-    await expect(control(page, name)).toHaveValue('');
-  }
-  expect(await items(page, 'List1(0)')).toEqual([]);
-  expect(await items(page, 'List1(1)')).toEqual([]);
-  await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
-});
-
-// What the worksheet holds, read back through Кодирай: the key stands over the initial matrix,
-// the plaintext fills its rows.
-async function worksheetText(page, field) {
-  if (field === 1) return control(page, 'Label1(3)').textContent();
-  return (await items(page, 'List1(0)')).join('');
-}
-
-// Pasted with Ctrl+V from the system clipboard, at the end of the field's text.
-for (const row of expected.fieldCases) {
-  test(`paste: ${row.name}`, async ({ window }) => {
-    const { page } = window;
-    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
-    const field = control(page, `Text2(${row.field})`);
-    await field.fill(row.start);
-    await field.press('End');
-    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), row.pasted);
-    await page.keyboard.press('Control+V');
-    await expect(field).toHaveValue(row.kept);
-    await encrypt(page);
-    expect((await worksheetText(page, row.field)).slice(0, row.kept.length)).toBe(row.kept);
-  });
-}
-
-// Typed one character at a time, as a keyboard or an input method hands them over.
-for (const row of expected.typedCases) {
-  test(`typing: ${row.name}`, async ({ window }) => {
-    const { page } = window;
-    const field = control(page, `Text2(${row.field})`);
-    await field.fill(row.start);
-    await field.press('End');
-    for (const character of row.typed) await page.keyboard.type(character);
-    await expect(field).toHaveValue(row.kept);
-    expect(await field.evaluate((element) => element.selectionStart)).toBe(row.kept.length);
-    await encrypt(page);
-    expect((await worksheetText(page, row.field)).slice(0, row.kept.length)).toBe(row.kept);
-  });
-}
 
 test('the page keeps nothing: no cookie, no storage', async ({ window }) => {
   const { page } = window;
@@ -225,4 +145,90 @@ test('the page policy blocks what a script tries to send', async ({ window }) =>
   );
   expect(own).toHaveLength(4);
   strays.splice(0, strays.length, ...strays.filter((stray) => !own.includes(stray)));
+});
+
+// A phone, emulated: the screen's size in CSS pixels, touch, and a layout viewport that a
+// browser on a phone widens to content wider than the screen.
+for (const screen of [
+  { width: 320, height: 480 },
+  { width: 360, height: 640 },
+  { width: 740, height: 360 },
+  { width: 768, height: 1024 },
+]) {
+  test(`on a phone's ${screen.width} × ${screen.height} the whole window is in view and taps work`, async ({
+    browser,
+  }) => {
+    const context = await browser.newContext({
+      viewport: screen,
+      isMobile: true,
+      hasTouch: true,
+      deviceScaleFactor: 2,
+    });
+    const page = await context.newPage();
+    await page.goto(pageUrl);
+    const view = await page.evaluate(() => {
+      const client = document.getElementById('client').getBoundingClientRect();
+      const root = document.documentElement;
+      return [innerWidth, innerHeight, visualViewport.scale, root.scrollWidth, root.scrollHeight,
+        client.left, client.top, client.right, client.bottom];
+    });
+    // Neither a viewport widened to the window nor a page scrolled to show part of it.
+    const [width, height, zoom, scrollWidth, scrollHeight, left, top, right, bottom] = view;
+    expect([width, height, zoom, scrollWidth, scrollHeight, left, top]).toEqual([
+      screen.width, screen.height, 1, screen.width, screen.height, 0, 0,
+    ]);
+    expect(right).toBeLessThanOrEqual(screen.width);
+    expect(bottom).toBeLessThanOrEqual(screen.height);
+
+    await control(page, 'Command1(0)').tap();
+    await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
+    // The sample's seven rows still stand whole in the smaller list.
+    const list = await control(page, 'List1(0)').evaluate((e) => [e.scrollHeight, e.clientHeight]);
+    expect(list[0]).toBeLessThanOrEqual(list[1]);
+    await control(page, 'Text2(1)').tap();
+    await expect(control(page, 'Text2(1)')).toBeFocused();
+    await context.close();
+  });
+}
+
+test('a word a phone keyboard composes counts when it is committed', async ({ window }) => {
+  const { page } = window;
+  const key = control(page, 'Text2(1)');
+  await key.fill('абвгдежз');
+  await key.press('End');
+  const devtools = await page.context().newCDPSession(page);
+  // While it is composed the word stands whole; the key's limit holds at the commit.
+  await devtools.send('Input.imeSetComposition', { text: 'ийк', selectionStart: 3, selectionEnd: 3 });
+  await expect(key).toHaveValue('абвгдежзийк');
+  await devtools.send('Input.insertText', { text: 'ийк' });
+  await expect(key).toHaveValue('абвгдежзий');
+  await encrypt(page);
+  await expect(control(page, 'Label1(3)')).toHaveText('абвгдежзий');
+});
+
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+// axe-core's rules of WCAG 2.2 A and AA and its best practices; each violation with the elements.
+async function violations(page) {
+  await page.evaluate(axeSource);
+  return page.evaluate(async () => {
+    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
+    const results = await axe.run(document, { runOnly: { type: 'tag', values: tags } });
+    return results.violations.map((found) => [found.id, found.nodes.map((node) => node.target)]);
+  });
+}
+
+test('an accessibility audit finds nothing at the start, after a rejection and after Кодирай', async ({
+  window,
+}) => {
+  const { page } = window;
+  expect(await violations(page)).toEqual([]);
+  await control(page, 'Text2(1)').fill('аб');
+  await encrypt(page);
+  await expect(control(page, 'Text1(0)')).toHaveValue(messages.tooShort);
+  expect(await violations(page)).toEqual([]);
+  await control(page, 'Text2(1)').fill(expected.sample.key);
+  await encrypt(page);
+  await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
+  expect(await violations(page)).toEqual([]);
 });

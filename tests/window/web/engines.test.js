@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+// What can differ between browser engines, run in each of them (playwright.config.js names
+// them): the sample run, the rejections, typing and pasting into the fields, Чисти, the
+// description at its start and the whole window in view. Every case opens the page afresh from
+// file:// and fails on any console error or uncaught exception. The expected texts come from the
+// shared C++ tables; an engine adds only its driver in engines/.
+import { test as base, expect } from '@playwright/test';
+import { expected } from './web_page.js';
+import { fill } from './engines/page_side.js';
+
+const drivers = {
+  chromium: () => import('./engines/chromium.js'),
+  firefox: () => import('./engines/firefox.js'),
+  webkit: () => import('./engines/webkit.js'),
+};
+
+const test = base.extend({
+  engineName: ['chromium', { option: true, scope: 'worker' }],
+  engine: [
+    async ({ engineName }, use) => {
+      const engine = await (await drivers[engineName]()).launch();
+      await use(engine);
+      await engine.close();
+    },
+    { scope: 'worker', timeout: 60_000 },
+  ],
+  screen: [{ width: 1024, height: 600 }, { option: true }],
+  window: async ({ engine, screen }, use) => {
+    const window = await engine.open(screen);
+    await use(window);
+    expect(await window.errors()).toEqual([]);
+    await window.close();
+  },
+});
+
+const { sample, messages } = expected;
+const encrypt = (window) => window.click('Command1(0)');
+const clear = (window) => window.click('Command1(1)');
+
+// Everything the window shows of the worksheet, read at once.
+function shown(window) {
+  return window.evaluate(() => {
+    const element = (id) => document.getElementById(id);
+    const items = (id) => [...element(id).children].map((item) => item.textContent);
+    return {
+      fields: ['Text2(0)', 'Text2(1)', 'Text2(2)'].map((id) => element(id).value),
+      headers: ['Label1(3)', 'Label1(4)'].map((id) => element(id).textContent),
+      initial: items('List1(0)'),
+      final: items('List1(1)'),
+      message: element('Text1(0)').value,
+    };
+  });
+}
+
+const encrypted = {
+  fields: [sample.plaintext, sample.key, sample.ciphertext],
+  headers: [sample.key, sample.sortedKey],
+  initial: sample.initial,
+  final: sample.final,
+  message: messages.encryptionComplete,
+};
+
+test('the window opens with the sample and Кодирай encrypts it', async ({ window }) => {
+  expect(await shown(window)).toEqual({
+    fields: [sample.plaintext, sample.key, ''],
+    headers: sample.headers,
+    initial: [],
+    final: [],
+    message: expected.description.replaceAll('\r\n', '\n'),
+  });
+  await encrypt(window);
+  expect(await shown(window)).toEqual(encrypted);
+});
+
+test('the description opens at its beginning, with the focus', async ({ window }) => {
+  const pane = await window.evaluate(() => {
+    const element = document.getElementById('Text1(0)');
+    return [document.activeElement.id, element.scrollTop, element.selectionStart];
+  });
+  expect(pane).toEqual(['Text1(0)', 0, 0]);
+});
+
+for (const row of expected.rejections) {
+  test(`rejection: ${row.name} leaves the previous ciphertext and headers`, async ({ window }) => {
+    await encrypt(window);
+    await window.evaluate(fill, { id: 'Text2(0)', text: row.plaintext });
+    await window.evaluate(fill, { id: 'Text2(1)', text: row.key });
+    await encrypt(window);
+    expect(await shown(window)).toEqual({
+      ...encrypted,
+      fields: [row.plaintext, row.key, sample.ciphertext],
+      initial: [],
+      final: [],
+      message: row.message,
+    });
+  });
+}
+
+test('Чисти empties the fields and the matrices and keeps the message', async ({ window }) => {
+  await encrypt(window);
+  await clear(window);
+  expect(await shown(window)).toEqual({
+    ...encrypted,
+    fields: ['', '', ''],
+    initial: [],
+    final: [],
+  });
+});
+
+// What the field shows and where its caret stands, then what the worksheet took, read back
+// through Кодирай: the key stands over the initial matrix, the plaintext fills its rows.
+async function kept(window, field) {
+  const id = `Text2(${field})`;
+  const [value, caret] = await window.evaluate(
+    (id) => [document.getElementById(id).value, document.getElementById(id).selectionStart],
+    id,
+  );
+  await encrypt(window);
+  const after = await shown(window);
+  const worksheet = field === 1 ? after.headers[0] : after.initial.join('').slice(0, value.length);
+  return { value, caret, worksheet };
+}
+
+// Typed one character at a time, as a keyboard or an input method hands them over.
+for (const row of expected.typedCases) {
+  test(`typing: ${row.name}`, async ({ window }) => {
+    const id = `Text2(${row.field})`;
+    await window.evaluate(fill, { id, text: row.start });
+    await window.type(id, row.typed);
+    expect(await kept(window, row.field)).toEqual({
+      value: row.kept,
+      caret: row.kept.length,
+      worksheet: row.kept,
+    });
+  });
+}
+
+// Pasted with Ctrl+V from the system clipboard, at the end of the field's text.
+for (const row of expected.fieldCases) {
+  test(`paste: ${row.name}`, async ({ window }) => {
+    const id = `Text2(${row.field})`;
+    await window.evaluate(fill, { id, text: row.start });
+    await window.paste(id, row.pasted);
+    const { value, worksheet } = await kept(window, row.field);
+    expect({ value, worksheet }).toEqual({ value: row.kept, worksheet: row.kept });
+  });
+}
+
+// From a phone held upright or on its side to a tablet; on a desktop the window keeps its size.
+for (const screen of [
+  { width: 320, height: 480 },
+  { width: 360, height: 640 },
+  { width: 740, height: 360 },
+  { width: 768, height: 1024 },
+  { width: 1024, height: 600 },
+]) {
+  test.describe(() => {
+    test.use({ screen });
+    test(`the whole window is in view at ${screen.width} × ${screen.height}`, async ({ window }) => {
+      const view = await window.evaluate(() => {
+        const client = document.getElementById('client').getBoundingClientRect();
+        const root = document.documentElement;
+        return {
+          client: [client.left, client.top, client.right, client.bottom],
+          screen: [innerWidth, innerHeight],
+          scrolls: root.scrollWidth > root.clientWidth || root.scrollHeight > root.clientHeight,
+        };
+      });
+      // As large as the screen lets it be, never larger than its own size, and in proportion.
+      const { width, height } = expected.client;
+      const scale = Math.min(1, screen.width / width, screen.height / height);
+      expect(view.screen).toEqual([screen.width, screen.height]);
+      expect(view.scrolls).toBe(false);
+      const [left, top, right, bottom] = view.client;
+      expect([left, top]).toEqual([0, 0]);
+      expect(right).toBeCloseTo(width * scale, 0);
+      expect(bottom).toBeCloseTo(height * scale, 0);
+      expect(right).toBeLessThanOrEqual(screen.width);
+      expect(bottom).toBeLessThanOrEqual(screen.height);
+    });
+  });
+}

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// What a driver does inside the page, the same in every engine. Each function is sent to the
+// browser as its source text, so it uses nothing from outside itself.
+
+// Puts the caret at the end of the field's text, where a student's click usually leaves it.
+export function caretAtEnd(id) {
+  const field = document.getElementById(id);
+  field.focus();
+  field.setSelectionRange(field.value.length, field.value.length);
+}
+
+// Gives the field its text as a program would, with the input event a browser fires.
+export function fill({ id, text }) {
+  const field = document.getElementById(id);
+  field.value = text;
+  field.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText' }));
+}
+
+// Records console errors and uncaught exceptions where the engine's driver cannot report them.
+export function recordErrors() {
+  if (window.recordedErrors) return;
+  const errors = (window.recordedErrors = []);
+  const consoleError = console.error;
+  console.error = (...parts) => {
+    errors.push(`console: ${parts.join(' ')}`);
+    consoleError.apply(console, parts);
+  };
+  addEventListener('error', (event) => errors.push(`exception: ${event.message}`));
+  addEventListener('unhandledrejection', (event) => errors.push(`exception: ${event.reason}`));
+}
