@@ -147,49 +147,19 @@ test('the page policy blocks what a script tries to send', async ({ window }) =>
   strays.splice(0, strays.length, ...strays.filter((stray) => !own.includes(stray)));
 });
 
-// A phone, emulated: the screen's size in CSS pixels, touch, and a layout viewport that a
-// browser on a phone widens to content wider than the screen.
-for (const screen of [
-  { width: 320, height: 480 },
-  { width: 360, height: 640 },
-  { width: 740, height: 360 },
-  { width: 768, height: 1024 },
-]) {
-  test(`on a phone's ${screen.width} × ${screen.height} the whole window is in view and taps work`, async ({
-    browser,
-  }) => {
-    const context = await browser.newContext({
-      viewport: screen,
-      isMobile: true,
-      hasTouch: true,
-      deviceScaleFactor: 2,
-    });
-    const page = await context.newPage();
-    await page.goto(pageUrl);
-    const view = await page.evaluate(() => {
-      const client = document.getElementById('client').getBoundingClientRect();
-      const root = document.documentElement;
-      return [innerWidth, innerHeight, visualViewport.scale, root.scrollWidth, root.scrollHeight,
-        client.left, client.top, client.right, client.bottom];
-    });
-    // Neither a viewport widened to the window nor a page scrolled to show part of it.
-    const [width, height, zoom, scrollWidth, scrollHeight, left, top, right, bottom] = view;
-    expect([width, height, zoom, scrollWidth, scrollHeight, left, top]).toEqual([
-      screen.width, screen.height, 1, screen.width, screen.height, 0, 0,
-    ]);
-    expect(right).toBeLessThanOrEqual(screen.width);
-    expect(bottom).toBeLessThanOrEqual(screen.height);
-
-    await control(page, 'Command1(0)').tap();
-    await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
-    // The sample's seven rows still stand whole in the smaller list.
-    const list = await control(page, 'List1(0)').evaluate((e) => [e.scrollHeight, e.clientHeight]);
-    expect(list[0]).toBeLessThanOrEqual(list[1]);
-    await control(page, 'Text2(1)').tap();
-    await expect(control(page, 'Text2(1)')).toBeFocused();
-    await context.close();
-  });
-}
+test('on a phone a tap on a button runs it and a tap on a field puts the caret there', async ({
+  browser,
+}) => {
+  const phone = { viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true };
+  const context = await browser.newContext(phone);
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await control(page, 'Command1(0)').tap();
+  await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
+  await control(page, 'Text2(1)').tap();
+  await expect(control(page, 'Text2(1)')).toBeFocused();
+  await context.close();
+});
 
 test('a word a phone keyboard composes counts when it is committed', async ({ window }) => {
   const { page } = window;

@@ -8,8 +8,10 @@ import { caretAtEnd } from './page_side.js';
 export async function launch() {
   const browser = await chromium.launch(launchOptions);
   return {
-    async open(viewport) {
-      const context = await browser.newContext({ viewport });
+    async open({ width, height, mobile }) {
+      // A phone's browser: touch, two device pixels to a CSS pixel, and its layout viewport.
+      const phone = mobile ? { isMobile: true, hasTouch: true, deviceScaleFactor: 2 } : {};
+      const context = await browser.newContext({ viewport: { width, height }, ...phone });
       await context.grantPermissions(['clipboard-read', 'clipboard-write']);
       const page = await context.newPage();
       const errors = [];

@@ -23,7 +23,8 @@ export async function launch() {
         if (message.type() === 'error') errors.push(`console: ${message.text()}`);
       });
       page.on('pageerror', (error) => errors.push(`exception: ${error.message}`));
-      await page.setViewport(viewport);
+      // Firefox has no phone's browser to emulate: the screen's size alone.
+      await page.setViewport({ width: viewport.width, height: viewport.height });
       await page.goto(pageUrl);
       return {
         evaluate: (script, argument) => page.evaluate(script, argument),
