@@ -3,7 +3,7 @@
 import { chromium } from '@playwright/test';
 import { launchOptions } from '../chromium.js';
 import { pageUrl } from '../web_page.js';
-import { caretAtEnd } from './page_side.js';
+import { driverOver } from './page_driver.js';
 
 export async function launch() {
   const browser = await chromium.launch(launchOptions);
@@ -14,27 +14,9 @@ export async function launch() {
       const context = await browser.newContext({ viewport: { width, height }, ...phone });
       await context.grantPermissions(['clipboard-read', 'clipboard-write']);
       const page = await context.newPage();
-      const errors = [];
-      page.on('console', (message) => {
-        if (message.type() === 'error') errors.push(`console: ${message.text()}`);
-      });
-      page.on('pageerror', (error) => errors.push(`exception: ${error.message}`));
+      const driver = driverOver(page, () => context.close());
       await page.goto(pageUrl);
-      return {
-        evaluate: (script, argument) => page.evaluate(script, argument),
-        click: (id) => page.click(`[id="${id}"]`),
-        async type(id, text) {
-          await page.evaluate(caretAtEnd, id);
-          for (const character of text) await page.keyboard.type(character);
-        },
-        async paste(id, text) {
-          await page.evaluate(caretAtEnd, id);
-          await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text);
-          await page.keyboard.press('Control+V');
-        },
-        errors: async () => errors,
-        close: () => context.close(),
-      };
+      return driver;
     },
     close: () => browser.close(),
   };
