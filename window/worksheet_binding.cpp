@@ -89,9 +89,8 @@ void WorksheetBinding::click(std::int16_t index) {
     Command1Click(sheet_, index);
 }
 
-WorksheetBinding::FieldText WorksheetBinding::keepEdit(std::size_t field,
-                                                       std::u16string_view edited,
-                                                       std::size_t cursor) {
+WorksheetBinding::FieldText
+WorksheetBinding::keepEdit(std::size_t field, std::u16string_view edited, std::size_t cursor) {
     const std::optional<std::size_t> row =
         field < inputRows_.size() ? inputRows_[field] : std::nullopt;
     if (!row) {
@@ -100,8 +99,8 @@ WorksheetBinding::FieldText WorksheetBinding::keepEdit(std::size_t field,
     Field& kept = sheet_.Text2[field];
     // Behind the cursor stands what stood there before the edit, so the cursor keeps its
     // distance from the end however the text in front of it was rewritten.
-    const std::size_t behindCursor = utf16::charactersBefore(edited, edited.size()) -
-                                     utf16::charactersBefore(edited, cursor);
+    const std::size_t behindCursor =
+        utf16::charactersBefore(edited, edited.size()) - utf16::charactersBefore(edited, cursor);
     const Text line = utf16::toText(normalise_(field_rules::singleLine(edited)));
     const std::size_t at = line.size() - std::min(line.size(), behindCursor);
     field_rules::Edit within = field_rules::withinLimit(kept.text(), line, at, kept.maxLength());

@@ -1,11 +1,24 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Puts the style and the compiled window (its WebAssembly inside) into one HTML file, and writes
-the page's Content-Security-Policy: its own script and style by hash, WebAssembly, and nothing
-else at all, so that no text can leave the page even by mistake."""
+"""Puts the page together: the window as it opens (written by write_window from the layout table
+and the binding), its style, its script (the page's side of the controls, the compiled program
+and its start) and the WebAssembly, in one HTML file. Writes the page's Content-Security-Policy:
+its own script and style by hash, WebAssembly, the site's own manifest, icons and service
+worker, and nothing else at all, so that no text can leave the page even by mistake.
+
+Beside the page it writes site/, the same page as an app to put on a web server: index.html,
+its web app manifest in Bulgarian, its icons drawn from the program's icon, and its service
+worker, named after the site's version."""
+import argparse
 import base64
+import configparser
 import hashlib
+import json
+import pathlib
+import subprocess
 import sys
+
+ICON_SIZES = (192, 512)
 
 
 def source_hash(text):
@@ -13,13 +26,9 @@ def source_hash(text):
     return "'sha256-" + base64.b64encode(digest).decode("ascii") + "'"
 
 
-def main(template_path, style_path, script_path, out_path):
-    with open(template_path, encoding="utf-8") as file:
-        template = file.read()
-    with open(style_path, encoding="utf-8") as file:
-        style = file.read()
-    with open(script_path, encoding="utf-8") as file:
-        script = file.read()
+def page(args, window):
+    style = pathlib.Path(args.style).read_text(encoding="utf-8") + window["style"]
+    script = "\n".join(pathlib.Path(path).read_text(encoding="utf-8") for path in args.scripts)
     # Either would end the inline element early.
     if "</script" in script.lower() or "</style" in style.lower():
         sys.exit("assemble.py: the script or the style closes its own element")
@@ -27,15 +36,78 @@ def main(template_path, style_path, script_path, out_path):
         "default-src 'none'",
         "script-src " + source_hash(script) + " 'wasm-unsafe-eval'",
         "style-src " + source_hash(style),
+        "img-src 'self'",
+        "manifest-src 'self'",
+        "worker-src 'self'",
         "base-uri 'none'",
         "form-action 'none'",
     ])
-    page = (template.replace("@POLICY@", policy)
-            .replace("@STYLE@", style)
-            .replace("@SCRIPT@", script))
-    with open(out_path, "w", encoding="utf-8", newline="\n") as file:
-        file.write(page)
+    program = base64.b64encode(pathlib.Path(args.wasm).read_bytes()).decode("ascii")
+    fields = {
+        "@POLICY@": policy,
+        "@COLOUR@": window["colour"],
+        "@TITLE@": window["title"],
+        "@STYLE@": style,
+        "@WINDOW@": window["window"],
+        "@PROGRAM@": program,
+        "@SCRIPT@": script,
+    }
+    text = pathlib.Path(args.template).read_text(encoding="utf-8")
+    for field, value in fields.items():
+        text = text.replace(field, value)
+    return text
+
+
+def manifest(args, window):
+    entry = configparser.ConfigParser(interpolation=None)
+    entry.optionxform = str
+    entry.read(args.desktop_entry, encoding="utf-8")
+    names = entry["Desktop Entry"]
+    return {
+        "id": "./",
+        "name": names["Name[bg]"],
+        "short_name": names["Name[bg]"],
+        "description": names["Comment[bg]"],
+        "lang": "bg",
+        "dir": "ltr",
+        "start_url": "./",
+        "scope": "./",
+        "display": "standalone",
+        "background_color": window["colour"],
+        "theme_color": window["colour"],
+        "icons": [{"src": f"icon-{size}.png", "sizes": f"{size}x{size}", "type": "image/png"}
+                  for size in ICON_SIZES],
+    }
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    for option in ("template", "style", "window", "wasm", "desktop-entry", "icon", "worker",
+                   "rsvg-convert", "page", "site"):
+        parser.add_argument("--" + option, required=True)
+    parser.add_argument("--scripts", nargs="+", required=True)
+    args = parser.parse_args()
+
+    window = json.loads(pathlib.Path(args.window).read_text(encoding="utf-8"))
+    text = page(args, window)
+    pathlib.Path(args.page).write_text(text, encoding="utf-8", newline="\n")
+
+    site = pathlib.Path(args.site)
+    site.mkdir(parents=True, exist_ok=True)
+    (site / "index.html").write_text(text, encoding="utf-8", newline="\n")
+    (site / "manifest.webmanifest").write_text(
+        json.dumps(manifest(args, window), ensure_ascii=False, indent=2) + "\n", encoding="utf-8")
+    for size in ICON_SIZES:
+        subprocess.run([args.rsvg_convert, "--width", str(size), "--height", str(size),
+                        "--output", str(site / f"icon-{size}.png"), args.icon], check=True)
+    # The site's version: a change to any of its files makes a new service worker.
+    version = hashlib.sha256()
+    for name in ("index.html", "manifest.webmanifest") + tuple(f"icon-{s}.png" for s in ICON_SIZES):
+        version.update((site / name).read_bytes())
+    worker = pathlib.Path(args.worker).read_text(encoding="utf-8")
+    (site / "sw.js").write_text(worker.replace("@VERSION@", version.hexdigest()[:16]),
+                                encoding="utf-8", newline="\n")
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:])
+    main()

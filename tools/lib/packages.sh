@@ -19,9 +19,9 @@ DEB_TEST_PACKAGES=(lintian xvfb xauth x11-utils)
 # To build the benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
 
-# To build the page for the web browser: Emscripten (its optimiser needs node-acorn), and zip to
-# pack it.
-WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn python3 zip)
+# To build the page for the web browser: Emscripten (its optimiser needs node-acorn, and the build
+# runs a part of the window with Node), the SVG renderer for the app's icons, and zip to pack it.
+WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn nodejs python3 librsvg2-bin zip)
 
 # To test the page: the three browser engines (Chromium, Firefox ESR, and WebKitGTK's MiniBrowser
 # with its WebDriver), the virtual X display that MiniBrowser needs, and the window's font.

@@ -2,8 +2,8 @@
 #include "window/win32/main_form.hpp"
 
 #include "window/layout.hpp"
-#include "window/win32/drawing.hpp"
 #include "window/win32/controls.hpp"
+#include "window/win32/drawing.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win32/text.hpp"
 #include "window/worksheet_binding.hpp"

@@ -202,3 +202,44 @@ test('an accessibility audit finds nothing at the start, after a rejection and a
   await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
   expect(await violations(page)).toEqual([]);
 });
+
+test('what a student does before the program has started waits for it or has its usual effect', async ({
+  page,
+}) => {
+  // The page is painted; its program is held back until the test lets it go.
+  await page.addInitScript(() => {
+    const instantiate = WebAssembly.instantiate;
+    const released = new Promise((resolve) => (window.releaseProgram = resolve));
+    WebAssembly.instantiate = (...args) => released.then(() => instantiate.apply(WebAssembly, args));
+  });
+  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+  await page.goto(pageUrl);
+  const { sample } = expected;
+  await control(page, 'Text2(1)').press('End');
+  await page.keyboard.type('бвгджзи'); // two letters over the key's limit
+  await control(page, 'Text2(0)').press('End');
+  await page.evaluate(() => navigator.clipboard.writeText('\nа'));
+  await page.keyboard.press('Control+V');
+  await encrypt(page);
+  await expect(control(page, 'Text1(0)')).toHaveValue(expected.description.replaceAll('\r\n', '\n'));
+
+  await page.evaluate(() => window.releaseProgram());
+  await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
+  await expect(control(page, 'Text2(1)')).toHaveValue('пчелабвгдж');
+  await expect(control(page, 'Label1(3)')).toHaveText('пчелабвгдж');
+  await expect(control(page, 'Text2(0)')).toHaveValue(`${sample.plaintext} а`);
+});
+
+test('without JavaScript the window still shows, with a line that says encrypting needs it', async ({
+  browser,
+}) => {
+  const context = await browser.newContext({ javaScriptEnabled: false });
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await expect(control(page, 'Text2(0)')).toHaveValue(expected.sample.plaintext);
+  await expect(control(page, 'Command1(0)')).toHaveText('Кодирай');
+  await expect(page.locator('noscript p')).toContainText('JavaScript');
+  const box = await control(page, 'Text1(0)').boundingBox();
+  expect(box.width).toBeGreaterThan(400);
+  await context.close();
+});

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The browser suites, one page at a time (the machine's two cores are shared): the cases that can
 // differ between engines (engines.test.js) in Debian's Chromium, Firefox ESR and WebKitGTK, and
-// what is checked in Chromium alone (chromium.test.js), through Playwright's own page.
+// what is checked in Chromium alone (chromium.test.js, and site.test.js, the installable app).
 import { defineConfig } from '@playwright/test';
 import { launchOptions } from './chromium.js';
 

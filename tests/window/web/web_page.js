@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// What the browser tests share: the page opened from file://, as from a USB stick, and what the
-// C++ tables expect of it (web_expectations prints them).
+// What the browser tests share: the page opened from file://, as from a USB stick, the site that
+// a web server serves, and what the C++ tables expect of them (web_expectations prints them).
 import { readFileSync } from 'node:fs';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
@@ -8,6 +8,8 @@ const root = new URL('../../../', import.meta.url);
 const pagePath =
   process.env.MATRIX_CIPHER_PAGE ?? fileURLToPath(new URL('dist/web/matrix-cipher.html', root));
 export const pageUrl = pathToFileURL(pagePath).href;
+export const sitePath =
+  process.env.MATRIX_CIPHER_SITE ?? fileURLToPath(new URL('dist/web/site', root));
 export const expected = JSON.parse(
   readFileSync(process.env.MATRIX_CIPHER_EXPECTED ?? new URL('build/web/expected.json', root), 'utf8'),
 );

@@ -98,8 +98,7 @@ private:
 using MainFormTest = MainFormFixture<::testing::Test>;
 
 // A table-driven test on a fresh window for each row.
-template <typename Row>
-using MainFormTableTest = MainFormFixture<::testing::TestWithParam<Row>>;
+template <typename Row> using MainFormTableTest = MainFormFixture<::testing::TestWithParam<Row>>;
 
 // n copies of a text.
 inline std::wstring Repeated(std::wstring_view text, std::size_t n) {
