@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the build scripts: the zip that a program goes out in, with its Bulgarian read-me.
 
-# Writes ZIP with the given files and README.txt, made from README with CR LF line ends and a
-# byte order mark, so that every Notepad shows its Cyrillic text right.
+# Writes ZIP with the given files and folders and README.txt, made from README with CR LF line
+# ends and a byte order mark, so that every Notepad shows its Cyrillic text right.
 zip_with_readme() { # ZIP README FILE...
     local zip
     zip=$(realpath -m "$1")
@@ -10,7 +10,7 @@ zip_with_readme() { # ZIP README FILE...
     shift 2
     local staging
     staging=$(mktemp -d)
-    cp "$@" "$staging/"
+    cp -r "$@" "$staging/"
     {
         printf '\xef\xbb\xbf'
         sed 's/$/\r/' "$readme"
@@ -21,6 +21,6 @@ zip_with_readme() { # ZIP README FILE...
         names+=("$(basename "$file")")
     done
     rm -f "$zip"
-    (cd "$staging" && zip -q -X "$zip" "${names[@]}" README.txt)
+    (cd "$staging" && zip -q -X -r "$zip" "${names[@]}" README.txt)
     rm -rf "$staging"
 }
