@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """Puts the page together: the window as it opens (written by write_window from the layout table
-and the binding), its style, its script (the page's side of the controls, the compiled program
-and its start) and the WebAssembly, in one HTML file. Writes the page's Content-Security-Policy:
+and the binding), its style, its script (the page's side of the controls and the program's
+start), and the compiled program, its JavaScript and its WebAssembly, compressed, which the start
+runs after the first paint, in one HTML file. Writes the page's Content-Security-Policy:
 its own script and style by hash, WebAssembly, the site's own manifest, icons and service
 worker, and nothing else at all, so that no text can leave the page even by mistake.
 
@@ -30,12 +31,13 @@ def source_hash(text):
 def page(args, window):
     style = pathlib.Path(args.style).read_text(encoding="utf-8") + window["style"]
     script = "\n".join(pathlib.Path(path).read_text(encoding="utf-8") for path in args.scripts)
-    # Either would end the inline element early.
-    if "</script" in script.lower() or "</style" in style.lower():
+    glue = pathlib.Path(args.glue).read_text(encoding="utf-8")
+    # Any of them would end its inline element early.
+    if any("</script" in text.lower() for text in (script, glue)) or "</style" in style.lower():
         sys.exit("assemble.py: the script or the style closes its own element")
     policy = "; ".join([
         "default-src 'none'",
-        "script-src " + source_hash(script) + " 'wasm-unsafe-eval'",
+        "script-src " + source_hash(script) + " " + source_hash(glue) + " 'wasm-unsafe-eval'",
         "style-src " + source_hash(style),
         "img-src 'self'",
         "manifest-src 'self'",
@@ -43,10 +45,13 @@ def page(args, window):
         "base-uri 'none'",
         "form-action 'none'",
     ])
-    # Compressed, the WebAssembly is a third of its size, for the browser to read before it paints.
+    # The program's JavaScript and WebAssembly, the JavaScript's length in front, compressed to a
+    # third of their size, for the browser to read before it paints.
     packer = zlib.compressobj(9, zlib.DEFLATED, -15)
-    wasm = pathlib.Path(args.wasm).read_bytes()
-    program = base64.b64encode(packer.compress(wasm) + packer.flush()).decode("ascii")
+    code = glue.encode("utf-8")
+    packed = packer.compress(len(code).to_bytes(4, "little") + code +
+                             pathlib.Path(args.wasm).read_bytes()) + packer.flush()
+    program = base64.b64encode(packed).decode("ascii")
     fields = {
         "@POLICY@": policy,
         "@COLOUR@": window["colour"],
@@ -86,7 +91,7 @@ def manifest(args, window):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    for option in ("template", "style", "window", "wasm", "desktop-entry", "icon", "worker",
+    for option in ("template", "style", "window", "glue", "wasm", "desktop-entry", "icon", "worker",
                    "rsvg-convert", "page", "site"):
         parser.add_argument("--" + option, required=True)
     parser.add_argument("--scripts", nargs="+", required=True)

@@ -5,10 +5,11 @@
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { test as base, expect } from '@playwright/test';
+import { programReady } from './engines/page_side.js';
 import { control, encrypt, expected, pageUrl } from './web_page.js';
 
-// Each test opens the page and fails on any request other than the page itself, on any console
-// error and on any uncaught exception.
+// Each test opens the page, starts once its program is ready, and fails on any request other than
+// the page itself, on any console error and on any uncaught exception.
 const test = base.extend({
   window: async ({ page }, use) => {
     const strays = [];
@@ -20,6 +21,7 @@ const test = base.extend({
     });
     page.on('pageerror', (error) => strays.push(`exception: ${error.message}`));
     await page.goto(pageUrl);
+    await page.evaluate(programReady);
     await use({ page, strays });
     expect(strays).toEqual([]);
   },

@@ -2,11 +2,12 @@
 // What can differ between browser engines, run in each of them (playwright.config.js names
 // them): the sample run, the rejections, typing and pasting into the fields, Чисти, the
 // description at its start and the whole window in view. Every case opens the page afresh from
-// file:// and fails on any console error or uncaught exception. The expected texts come from the
+// file://, starts once the page's program is ready, and fails on any console error or uncaught
+// exception. The expected texts come from the
 // shared C++ tables; an engine adds only its driver in engines/.
 import { test as base, expect } from '@playwright/test';
 import { expected } from './web_page.js';
-import { fill } from './engines/page_side.js';
+import { fill, programReady } from './engines/page_side.js';
 
 const drivers = {
   chromium: () => import('./engines/chromium.js'),
@@ -27,6 +28,7 @@ const test = base.extend({
   screen: [{ width: 1024, height: 600 }, { option: true }],
   window: async ({ engine, screen }, use) => {
     const window = await engine.open(screen);
+    await window.evaluate(programReady);
     await use(window);
     expect(await window.errors()).toEqual([]);
     await window.close();

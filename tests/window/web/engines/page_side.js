@@ -28,3 +28,11 @@ export function recordErrors() {
   addEventListener('error', (event) => errors.push(`exception: ${event.message}`));
   addEventListener('unhandledrejection', (event) => errors.push(`exception: ${event.reason}`));
 }
+
+// Waits until the page's program has started and marked itself ready for a first click.
+export function programReady() {
+  return new Promise((resolve) => {
+    const ready = () => (performance.getEntriesByName('ready').length > 0 ? resolve(true) : setTimeout(ready, 5));
+    ready();
+  });
+}
