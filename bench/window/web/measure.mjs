@@ -122,12 +122,15 @@ const summary = (values) =>
   `median ${median(values).toFixed(1)} ms of ${loads} loads ` +
   `(fastest ${Math.min(...values).toFixed(1)}, slowest ${Math.max(...values).toFixed(1)})`;
 const ratio = (over, under) => (median(of(runs[over], 'paint')) / median(of(runs[under], 'paint'))).toFixed(2);
+// The same by pairs, each page's load over the copy's that followed it: the machine's moments
+// that both met drop out.
+const paired = median(runs.page.map((run, pair) => run.paint / runs.copy[pair].paint)).toFixed(2);
 console.log(`web page: ${bytes} bytes`);
 console.log(`web start to first paint: ${summary(of(runs.page, 'paint'))}`);
 console.log(`web start to ready for a first click: ${summary(of(runs.page, 'ready'))}`);
 console.log(
   `static copy, start to first paint: ${summary(of(runs.copy, 'paint'))} ` +
-    `(page over copy ${ratio('page', 'copy')})`,
+    `(page over copy ${ratio('page', 'copy')}; median of the pairs' ratios ${paired})`,
 );
 console.log(
   `bare page with one line, start to first paint: ${summary(of(runs.bare, 'paint'))} ` +
