@@ -2,10 +2,10 @@
 // The program's start in the page, after the window is painted. The page carries the program in
 // #program, compressed (deflate) to a third of its size and in base64, for the browser to read
 // it quickly before it paints: its JavaScript, which this runs, and its WebAssembly, which is
-// compiled in the background from its bytes, which needs no request of any kind, and the program then takes the window's elements over
-// (controls.js). Served from a web site, the page is also an app: its manifest and icons, and a
-// service worker that keeps the site's files for when the network is gone. Opened as a file, it
-// has neither.
+// compiled in the background from its bytes, which needs no request of any kind. The program
+// then takes the window's elements over (controls.js). Served from a web site, the page is also
+// an app: its manifest and icons, and a service worker that keeps the site's files for when the
+// network is gone. Opened as a file, it has neither.
 (function () {
   function start() {
     var text = atob(document.getElementById('program').textContent);
