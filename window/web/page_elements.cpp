@@ -84,17 +84,22 @@ std::string scaled(int length, int windowWidth) {
 std::string windowStyle(const layout::Window& window) {
     const int width = pixels(window.client.width);
     const int height = pixels(window.client.height);
-    const std::string ratio = " * " + std::to_string(width) + " / " + std::to_string(height);
+    const auto widthWithin = [&](std::string_view viewportHeight) {
+        return "  --width: min(" + std::to_string(width) + "px, 100vw, calc(" +
+               std::string(viewportHeight) + " * " + std::to_string(width) + " / " +
+               std::to_string(height) + "));\n";
+    };
     // The small viewport height leaves a phone's toolbars out; neither it nor the width changes
-    // when the on-screen keyboard opens, so the window stays where it is. A browser that does not
-    // know it takes the declaration before.
-    return "#client {\n  --width: min(" + std::to_string(width) + "px, 100vw, calc(100vh" + ratio +
-           "));\n  --width: min(" + std::to_string(width) + "px, 100vw, calc(100svh" + ratio +
-           "));\n  width: var(--width);\n  height: " + scaled(height, width) +
+    // when the on-screen keyboard opens, so the window stays where it is. A custom property is
+    // checked only where it is used, so a browser that does not know svh would drop the width
+    // altogether rather than fall back: it is given svh only where it says it knows it.
+    return "#client {\n" + widthWithin("100vh") +
+           "  width: var(--width);\n  height: " + scaled(height, width) +
            ";\n  background-color: " + rgb(window.background) + ";\n  font-family: \"" +
            std::string(window.font.family) + "\", " + std::string(kFontFallbacks) +
            ";\n  font-size: " +
-           scaled(window.font.pointSize * kCssDotsPerInch / kPointsPerInch, width) + ";\n}\n";
+           scaled(window.font.pointSize * kCssDotsPerInch / kPointsPerInch, width) +
+           ";\n}\n@supports (height: 100svh) {\n#client {\n" + widthWithin("100svh") + "}\n}\n";
 }
 
 std::string controlStyle(const layout::Control& control, int windowWidth) {
