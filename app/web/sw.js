@@ -4,7 +4,7 @@
 // nothing but the site's own files. The build writes the site's version into the cache's name:
 // a site with other files is a new worker, which replaces this one at the next visit.
 var cacheName = 'matrix-cipher-@VERSION@';
-var files = ['./', 'index.html', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
+var files = @FILES@;
 
 self.addEventListener('install', function (event) {
   event.waitUntil(

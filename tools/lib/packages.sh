@@ -20,12 +20,17 @@ DEB_TEST_PACKAGES=(lintian xvfb xauth x11-utils)
 BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
 
 # To build the page for the web browser: Emscripten (its optimiser needs node-acorn, and the build
-# runs a part of the window with Node), the SVG renderer for the app's icons, and zip to pack it.
-WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn nodejs python3 librsvg2-bin zip)
+# runs a part of the window with Node), the inflate library that the page carries for browsers
+# that cannot decompress, the SVG renderer for the app's icons, and zip to pack it.
+WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn node-pako nodejs python3 librsvg2-bin
+    zip)
 
 # To test the page: the three browser engines (Chromium, Firefox ESR, and WebKitGTK's MiniBrowser
-# with its WebDriver), the virtual X display that MiniBrowser needs, and the window's font.
-WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb xauth fonts-liberation2)
+# with its WebDriver), the older Chromium engines of Qt 5's and Qt 6's WebEngine (87 and 102) with
+# Python's bindings to drive them, the virtual X display that MiniBrowser and Qt need, and the
+# window's font.
+WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver python3-pyqt5.qtwebengine
+    python3-pyqt6.qtwebengine xvfb xauth fonts-liberation2)
 
 # Node and npm, for Playwright, where the machine has no Node of its own.
 WEB_NODE_PACKAGES=(nodejs npm)

@@ -72,6 +72,7 @@ var page = {
   // The program has started: the fields' texts as they stand now are edits like any other,
   // then what waited is done, in order.
   ready: function (module) {
+    startWatch.ready();
     page.module = module;
     page.fields.forEach(function (at, field) {
       fieldEdited(field, field.value, field.selectionStart);
