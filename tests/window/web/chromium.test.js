@@ -224,6 +224,8 @@ test('what a student does before the program has started waits for it or has its
   await page.keyboard.press('Control+V');
   await encrypt(page);
   await expect(control(page, 'Text1(0)')).toHaveValue(expected.description.replaceAll('\r\n', '\n'));
+  // Not forever without a word: a few seconds on, the pane says the program has not started.
+  await expect(control(page, 'Text1(0)')).toHaveValue(/браузър/, { timeout: 10_000 });
 
   await page.evaluate(() => window.releaseProgram());
   await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
@@ -244,4 +246,10 @@ test('without JavaScript the window still shows, with a line that says encryptin
   const box = await control(page, 'Text1(0)').boundingBox();
   expect(box.width).toBeGreaterThan(400);
   await context.close();
+});
+
+test('a start that fails says so in the pane, naming the browsers that run the page', async ({ page }) => {
+  await page.addInitScript(() => delete window.TextDecoder);
+  await page.goto(pageUrl);
+  await expect(control(page, 'Text1(0)')).toHaveValue(/браузър.* Chrome и Edge 87, Firefox 78, Safari 14 /);
 });

@@ -1,33 +1,48 @@
 // SPDX-License-Identifier: MIT
 // What can differ between browser engines, run in each of them (playwright.config.js names
-// them): the sample run, the rejections, typing and pasting into the fields, Чисти, the
-// description at its start and the whole window in view. Every case opens the page afresh from
-// file://, starts once the page's program is ready, and fails on any console error or uncaught
-// exception. The expected texts come from the
+// them, older engines among them): the sample run, the rejections, typing and pasting into the
+// fields, Чисти, the description at its start and the whole window in view. Every case opens the
+// page afresh, from file:// or from the site on 127.0.0.1, starts once the page's program is
+// ready, and fails on any console error or uncaught exception. The expected texts come from the
 // shared C++ tables; an engine adds only its driver in engines/.
 import { test as base, expect } from '@playwright/test';
-import { expected } from './web_page.js';
+import { expected, pageUrl, serve, sitePath } from './web_page.js';
 import { fill, programReady } from './engines/page_side.js';
 
 const drivers = {
   chromium: () => import('./engines/chromium.js'),
   firefox: () => import('./engines/firefox.js'),
   webkit: () => import('./engines/webkit.js'),
+  qt5: async () => (await import('./engines/qtwebengine.js')).qt(5),
+  qt6: async () => (await import('./engines/qtwebengine.js')).qt(6),
 };
 
 const test = base.extend({
   engineName: ['chromium', { option: true, scope: 'worker' }],
+  // What an older engine lacks, taken away from this one (engines/page_side.js).
+  without: [null, { option: true, scope: 'worker' }],
+  // The page as one file, or the site's from a web server.
+  served: ['file', { option: true, scope: 'worker' }],
+  address: [
+    async ({ served }, use) => {
+      if (served === 'file') return use(pageUrl);
+      const { server, port } = await serve(sitePath);
+      await use(`http://127.0.0.1:${port}/`);
+      server.kill();
+    },
+    { scope: 'worker' },
+  ],
   engine: [
-    async ({ engineName }, use) => {
-      const engine = await (await drivers[engineName]()).launch();
+    async ({ engineName, without }, use) => {
+      const engine = await (await drivers[engineName]()).launch({ without });
       await use(engine);
       await engine.close();
     },
     { scope: 'worker', timeout: 60_000 },
   ],
   screen: [{ width: 1024, height: 600 }, { option: true }],
-  window: async ({ engine, screen }, use) => {
-    const window = await engine.open(screen);
+  window: async ({ engine, screen, address }, use) => {
+    const window = await engine.open(screen, address);
     await window.evaluate(programReady);
     await use(window);
     expect(await window.errors()).toEqual([]);

@@ -20,5 +20,15 @@ export default defineConfig({
     { name: 'chromium', testMatch: '*.test.js', use: { engineName: 'chromium' } },
     { name: 'firefox', testMatch: 'engines.test.js', use: { engineName: 'firefox' } },
     { name: 'webkit', testMatch: 'engines.test.js', use: { engineName: 'webkit' } },
+    // The oldest engines the page runs in: Qt's WebEngine for Chromium 87 and 102, the page as a
+    // file and from a web server; Safari 14, as far as Chromium can play it.
+    ...[['chromium-87', 'qt5'], ['chromium-102', 'qt6']].flatMap(([name, engineName]) =>
+      ['file', 'site'].map((served) => ({
+        name: `${name}-${served}`,
+        testMatch: 'engines.test.js',
+        use: { engineName, served },
+      })),
+    ),
+    { name: 'safari-14', testMatch: 'engines.test.js', use: { engineName: 'chromium', without: 'safari14' } },
   ],
 });

@@ -2,15 +2,12 @@
 // The site, as a school's web server serves it (Python's, on 127.0.0.1): an app that Chromium
 // can install, that opens and encrypts with the network gone, and that a new version of the site
 // replaces at the next visit. In a Chromium profile of its own: an incognito one installs nothing.
-import { spawn } from 'node:child_process';
-import { once } from 'node:events';
 import { cpSync, mkdtempSync, readdirSync, readFileSync, rmSync, utimesSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { createInterface } from 'node:readline';
 import { chromium, expect, test } from '@playwright/test';
 import { launchOptions } from './chromium.js';
-import { control, encrypt, expected, sitePath } from './web_page.js';
+import { control, encrypt, expected, serve, sitePath } from './web_page.js';
 
 let site;
 let profile;
@@ -28,17 +25,8 @@ test.afterAll(() => {
   rmSync(site, { recursive: true, force: true });
 });
 
-async function serve(port = 0) {
-  const server = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', `${port}`], {
-    cwd: site,
-    stdio: ['ignore', 'pipe', 'ignore'],
-  });
-  const [line] = await once(createInterface({ input: server.stdout }), 'line');
-  return { server, port: Number(/port (\d+)/.exec(line)[1]) };
-}
-
 test('the site installs as an app that works offline and updates with the network', async () => {
-  let { server, port } = await serve();
+  let { server, port } = await serve(site);
   const context = await chromium.launchPersistentContext(profile, launchOptions);
   const page = context.pages()[0] ?? (await context.newPage());
   const address = `http://127.0.0.1:${port}/`;
@@ -78,7 +66,7 @@ test('the site installs as an app that works offline and updates with the networ
   writeFileSync(index, readFileSync(index, 'utf8').replace('<title>', '<title>2 '));
   const worker = join(site, 'sw.js');
   writeFileSync(worker, readFileSync(worker, 'utf8').replace(/matrix-cipher-\w+/, 'matrix-cipher-2'));
-  ({ server } = await serve(port));
+  ({ server } = await serve(site, port));
   await context.setOffline(false);
   await page.reload();
   await expect.poll(() => page.title(), { timeout: 15_000 }).toMatch(/^2 /);

@@ -2,20 +2,21 @@
 // Debian's Chromium through Playwright, as the Chromium suite starts it.
 import { chromium } from '@playwright/test';
 import { launchOptions } from '../chromium.js';
-import { pageUrl } from '../web_page.js';
 import { driverOver } from './page_driver.js';
+import { olderEngine } from './page_side.js';
 
-export async function launch() {
+export async function launch({ without } = {}) {
   const browser = await chromium.launch(launchOptions);
   return {
-    async open({ width, height, mobile }) {
+    async open({ width, height, mobile }, url) {
       // A phone's browser: touch, two device pixels to a CSS pixel, and its layout viewport.
       const phone = mobile ? { isMobile: true, hasTouch: true, deviceScaleFactor: 2 } : {};
       const context = await browser.newContext({ viewport: { width, height }, ...phone });
       await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+      if (without) await context.addInitScript(olderEngine, without);
       const page = await context.newPage();
       const driver = driverOver(page, () => context.close());
-      await page.goto(pageUrl);
+      await page.goto(url);
       return driver;
     },
     close: () => browser.close(),

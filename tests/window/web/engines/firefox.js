@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Debian's Firefox ESR through puppeteer-core over WebDriver BiDi, which Firefox speaks itself.
 import puppeteer from 'puppeteer-core';
-import { pageUrl } from '../web_page.js';
 import { driverOver } from './page_driver.js';
 
 export async function launch() {
@@ -16,12 +15,12 @@ export async function launch() {
     env: { ...process.env, MOZ_REMOTE_SETTINGS_DEVTOOLS: '1' },
   });
   return {
-    async open({ width, height }) {
+    async open({ width, height }, url) {
       const page = await browser.newPage();
       // Firefox has no phone's browser to emulate: the screen's size alone.
       await page.setViewport({ width, height });
       const driver = driverOver(page, () => page.close());
-      await page.goto(pageUrl);
+      await page.goto(url);
       return driver;
     },
     close: () => browser.close(),

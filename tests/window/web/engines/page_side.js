@@ -36,3 +36,14 @@ export function programReady() {
     ready();
   });
 }
+
+// Takes away, before the page's script runs, what an older engine lacks that the page would use.
+// Safari 14 has no DecompressionStream, and refuses to compile WebAssembly under the page's
+// policy, whose 'wasm-unsafe-eval' it does not know; here WebAssembly is gone altogether, which
+// leaves the page no other road.
+export function olderEngine(name) {
+  if (name === 'safari14') {
+    delete window.DecompressionStream;
+    delete window.WebAssembly;
+  }
+}

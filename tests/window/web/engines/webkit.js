@@ -7,7 +7,6 @@ import { spawn } from 'node:child_process';
 import { once } from 'node:events';
 import { createServer } from 'node:net';
 import { fileURLToPath } from 'node:url';
-import { pageUrl } from '../web_page.js';
 import { caretAtEnd, recordErrors } from './page_side.js';
 
 const miniBrowser =
@@ -90,9 +89,9 @@ export async function launch() {
   }
 
   return {
-    async open(viewport) {
+    async open(viewport, url) {
       await setViewport(viewport);
-      await call('POST', '/url', { url: pageUrl });
+      await call('POST', '/url', { url });
       await run(recordErrors);
       return {
         evaluate: (script, argument) => run(script, argument),
