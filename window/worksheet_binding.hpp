@@ -53,8 +53,10 @@ public:
     // them, not even an edit, touches them.
     std::vector<Change> changesToShow();
 
-    // A click on Command1(index), handed to the worksheet's dispatch.
-    void click(std::int16_t index);
+    // A click on Command1(index), handed to the worksheet's dispatch. Returns the message the
+    // command wrote into the message pane, for a screen reader to say even when the pane showed
+    // the same before: Кодирай writes one whatever its outcome; Чисти writes none (empty).
+    std::u16string click(std::int16_t index);
 
     struct FieldText {
         std::u16string text;

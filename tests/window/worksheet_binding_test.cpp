@@ -44,7 +44,8 @@ TEST(Changes, FirstEveryShownControlThenOnlyWhatAClickChanged) {
     EXPECT_EQ(binding.changesToShow().size(), 14u);
     EXPECT_TRUE(binding.changesToShow().empty());
 
-    binding.click(kEncryptButton);
+    const std::u16string complete = utf16::fromText(kMessageEncryptionComplete);
+    EXPECT_EQ(binding.click(kEncryptButton), complete);
     const auto changes = binding.changesToShow();
     EXPECT_EQ(NamesOf(changes), (std::set<std::string>{"Label1(3)", "Label1(4)", "List1(0)",
                                                        "List1(1)", "Text2(2)", "Text1(0)"}));
@@ -54,7 +55,8 @@ TEST(Changes, FirstEveryShownControlThenOnlyWhatAClickChanged) {
             EXPECT_EQ(change.shown.items[6], utf16::fromText(expected::kSampleFinalMatrix[6]));
         }
     }
-    binding.click(kEncryptButton); // the same result again: nothing to rewrite
+    // The same result again: nothing to rewrite, but the message is said again.
+    EXPECT_EQ(binding.click(kEncryptButton), complete);
     EXPECT_TRUE(binding.changesToShow().empty());
 }
 
@@ -81,7 +83,8 @@ TEST(KeepEdit, TheWorksheetFollowsTheFieldWhichIsNotRewritten) {
     // What the window was given stays its own whatever the binding does next.
     EXPECT_EQ(first[layout::rowNamed("Text2(1)")].shown.text, u"пчела");
 
-    binding.click(kClearButton); // now the worksheet empties the field: it is rewritten
+    // Now the worksheet empties the field: it is rewritten; Чисти writes no message.
+    EXPECT_EQ(binding.click(kClearButton), u"");
     EXPECT_EQ(NamesOf(binding.changesToShow()).count("Text2(1)"), 1u);
     EXPECT_THROW(binding.keepEdit(2, u"x", 1), std::out_of_range);
 }
