@@ -98,15 +98,8 @@
     element.href = link[1];
     document.head.appendChild(element);
   });
+  // A new version of the site is shown at the next visit; the open page goes on as it is.
   if ('serviceWorker' in navigator) {
-    // A new version of the site takes over while the page is open: it is shown at once.
-    var controlled = Boolean(navigator.serviceWorker.controller);
-    navigator.serviceWorker.addEventListener('controllerchange', function () {
-      if (controlled) {
-        location.reload();
-      }
-      controlled = true;
-    });
     navigator.serviceWorker.register(site.worker);
   }
 })();

@@ -2,8 +2,12 @@
 // The site's service worker: it keeps the site's files, and answers the page's requests from
 // them, so that the installed app opens and works with the network gone. It asks the site for
 // nothing but the site's own files. The build writes the site's version into the cache's name:
-// a site with other files is a new worker, which replaces this one at the next visit.
-var cacheName = 'matrix-cipher-@VERSION@';
+// a site with other files is a new worker, which takes over at once but reloads nothing, since an
+// open page needs nothing more from the site: the new version shows at the next visit. Its
+// caches are named after the site's address too, so that two copies of the app on one server
+// (two classes, two versions) keep each other's files.
+var cachePrefix = 'matrix-cipher ' + self.registration.scope + ' ';
+var cacheName = cachePrefix + '@VERSION@';
 var files = @FILES@;
 
 self.addEventListener('install', function (event) {
@@ -23,7 +27,7 @@ self.addEventListener('activate', function (event) {
   event.waitUntil(
     caches.keys().then(function (names) {
       return Promise.all(names.filter(function (name) {
-        return name.startsWith('matrix-cipher-') && name !== cacheName;
+        return name.indexOf(cachePrefix) === 0 && name !== cacheName;
       }).map(function (name) {
         return caches.delete(name);
       }));
