@@ -9,26 +9,19 @@
 var page = {
   module: null, // the compiled window, once it is ready
   rows: [], // the element of each row of the layout table
-  fields: new Map(), // input field element: [its row, its index in Text2]
+  fields: new Map(), // input field element: its row
   buttons: new Map(), // button element: its index in Command1
   waiting: [], // what the student did before the program was ready, in order
-
-  // JavaScript strings are UTF-16, like the compiled window's texts: unit for unit.
-  units: function (heap, pointer, length) {
-    var first = pointer >> 1;
-    var text = '';
-    for (var at = 0; at < length; at += 4096) {
-      var end = Math.min(length, at + 4096);
-      text += String.fromCharCode.apply(null, heap.subarray(first + at, first + end));
-    }
-    return text;
-  },
+  held: [], // pastes made before the program was ready that wait for it: { field, text, at }
+  lastValues: new Map(), // input field element: its text, while a paste is held for it
+  replacement: null, // how the program would have an insertion made: { from, to, text }
+  said: '', // what the live region said last
 
   adopt: function (row, name, kind, index) {
     var element = document.getElementById(name);
     page.rows[row] = element;
-    if (kind === 'field' && !element.readOnly) {
-      page.fields.set(element, [row, index]);
+    if (kind === 'input') {
+      page.fields.set(element, row);
     } else if (kind === 'button') {
       page.buttons.set(element, index);
     }
@@ -37,7 +30,9 @@ var page = {
   // The window's own writes: they set the element's content, which fires no input event.
   showText: function (row, text) {
     var element = page.rows[row];
-    if (element instanceof HTMLInputElement || element instanceof HTMLTextAreaElement) {
+    if (page.fields.has(element)) {
+      setFieldText(element, text);
+    } else if (element instanceof HTMLInputElement || element instanceof HTMLTextAreaElement) {
       element.value = text;
     } else {
       element.textContent = text;
@@ -46,19 +41,29 @@ var page = {
 
   clearItems: function (row) {
     page.rows[row].replaceChildren();
+    page.rows[row].removeAttribute('aria-activedescendant');
   },
 
   addItem: function (row, text) {
+    var list = page.rows[row];
     var option = document.createElement('div');
+    option.id = list.id + '.' + list.childElementCount;
     option.setAttribute('role', 'option');
     option.setAttribute('aria-selected', 'false');
     option.textContent = text;
-    page.rows[row].appendChild(option);
+    list.appendChild(option);
   },
 
   showKept: function (row, text, cursor) {
-    page.rows[row].value = text;
+    setFieldText(page.rows[row], text);
     page.rows[row].setSelectionRange(cursor, cursor);
+  },
+
+  // Said by a screen reader once it has said what it is saying. The same message twice is new
+  // text to the live region all the same: every other time it ends in a no-break space.
+  announce: function (text) {
+    page.said = page.said === text ? text + '\u00a0' : text;
+    document.getElementById('announcer').textContent = page.said;
   },
 
   whenReady: function (action) {
@@ -74,7 +79,7 @@ var page = {
   ready: function (module) {
     startWatch.ready();
     page.module = module;
-    page.fields.forEach(function (at, field) {
+    page.fields.forEach(function (row, field) {
       fieldEdited(field, field.value, field.selectionStart);
     });
     page.waiting.splice(0).forEach(function (action) {
@@ -84,28 +89,93 @@ var page = {
   },
 };
 
-// Hands the field's edited text to the binding; true when it kept other text than that.
-function fieldEdited(field, text, cursor) {
+// Hands the field's text to the program, which keeps of it what the field may keep.
+function toProgram(exported, field, text, cursor) {
   var module = page.module;
-  var at = page.fields.get(field);
-  var units = module._malloc(Math.max(1, text.length) * 2);
-  for (var unit = 0; unit < text.length; ++unit) {
-    module.HEAPU16[(units >> 1) + unit] = text.charCodeAt(unit);
-  }
-  var rewritten = module._webFieldEdited(at[0], at[1], units, text.length, cursor) !== 0;
+  var size = text.length * 2 + 2;
+  var units = module._malloc(size);
+  module.stringToUTF16(text, units, size);
+  module[exported](page.fields.get(field), units, text.length, cursor);
   module._free(units);
-  return rewritten;
 }
 
-function inputField(element) {
-  return element instanceof HTMLInputElement && element.classList.contains('field') &&
-    !element.readOnly;
+function fieldEdited(field, text, cursor) {
+  toProgram('_webFieldEdited', field, text, cursor);
 }
 
-// Whether the caret stands right after the first half of a surrogate pair.
-function awaitsSecondHalf(field) {
-  var before = field.value.charCodeAt(field.selectionStart - 1);
-  return before >= 0xd800 && before <= 0xdbff;
+// Pasted or dropped text goes in as the field keeps it (one line, within its limit), inserted
+// as the browser inserts typed text, so that Ctrl+Z takes it out again. A browser that cannot
+// insert into a field that way (Firefox before 89) has the field's text set.
+function insert(field, text, start, end) {
+  var edited = field.value.slice(0, start) + text + field.value.slice(end);
+  toProgram('_webFieldInserted', field, edited, start + text.length);
+  var replacement = page.replacement;
+  field.focus();
+  field.setSelectionRange(replacement.from, replacement.to);
+  var inserted = false;
+  try {
+    inserted = document.execCommand('insertText', false, replacement.text);
+  } catch (unsupported) {
+    inserted = false;
+  }
+  if (!inserted) {
+    field.setRangeText(replacement.text, replacement.from, replacement.to, 'end');
+    fieldEdited(field, field.value, field.selectionStart);
+  }
+}
+
+// Where a paste held for the program lands once the edit that turned `before` into `after` is
+// made: moved along by what was inserted or deleted in front of it, and in front of what was
+// typed where it stands, since it was pasted first.
+function moved(at, before, after) {
+  var start = 0;
+  while (start < before.length && start < after.length && before[start] === after[start]) {
+    ++start;
+  }
+  var end = 0;
+  while (end < before.length - start && end < after.length - start &&
+         before[before.length - 1 - end] === after[after.length - 1 - end]) {
+    ++end;
+  }
+  if (at <= start) {
+    return at;
+  }
+  return Math.max(at - before.length, -end) + after.length;
+}
+
+// A field's text changed: the pastes held for it move along.
+function moveHeld(field, text) {
+  var before = page.lastValues.get(field);
+  page.held.forEach(function (held) {
+    if (held.field === field) {
+      held.at = moved(held.at, before, text);
+    }
+  });
+  page.lastValues.set(field, text);
+}
+
+function setFieldText(field, text) {
+  moveHeld(field, text);
+  field.value = text;
+}
+
+// Before the program is ready, what the paste replaces goes at once, as the student sees it go;
+// the text waits, and lands where it was pasted in the field as the program finds it.
+function paste(field, text) {
+  var start = field.selectionStart;
+  var end = field.selectionEnd;
+  if (page.module) {
+    insert(field, text, start, end);
+    return;
+  }
+  field.setRangeText('', start, end, 'end');
+  page.lastValues.set(field, field.value);
+  var held = { field: field, text: text, at: start };
+  page.held.push(held);
+  page.waiting.push(function () {
+    page.held.splice(page.held.indexOf(held), 1);
+    insert(field, held.text, held.at, held.at);
+  });
 }
 
 document.addEventListener('click', function (event) {
@@ -125,36 +195,46 @@ document.addEventListener('click', function (event) {
 // Multilingual Plane that comes as two halves, one event each, when both are there.
 document.addEventListener('input', function (event) {
   var field = event.target;
-  if (page.module && inputField(field) && !event.isComposing && !awaitsSecondHalf(field)) {
+  if (!page.fields.has(field)) {
+    return;
+  }
+  moveHeld(field, field.value);
+  if (page.module && !event.isComposing && !awaitsSecondHalf(field)) {
     fieldEdited(field, field.value, field.selectionStart);
   }
 });
 
+// Whether the caret stands right after the first half of a surrogate pair.
+function awaitsSecondHalf(field) {
+  var before = field.value.charCodeAt(field.selectionStart - 1);
+  return before >= 0xd800 && before <= 0xdbff;
+}
+
 document.addEventListener('compositionend', function (event) {
-  if (page.module && inputField(event.target)) {
+  if (page.module && page.fields.has(event.target)) {
     fieldEdited(event.target, event.target.value, event.target.selectionStart);
   }
 });
 
-// The browser would drop a pasted line break; the binding makes it a space instead.
+// The browser would drop a pasted line break; the program makes it a space instead.
 document.addEventListener('paste', function (event) {
-  var field = event.target;
-  if (!inputField(field)) {
-    return;
+  if (page.fields.has(event.target)) {
+    event.preventDefault();
+    paste(event.target, event.clipboardData.getData('text/plain'));
   }
-  event.preventDefault();
-  var pasted = event.clipboardData.getData('text/plain');
-  var start = field.selectionStart;
-  var end = field.selectionEnd;
-  page.whenReady(function () {
-    var edited = field.value.slice(0, start) + pasted + field.value.slice(end);
-    if (!fieldEdited(field, edited, start + pasted.length)) {
-      field.value = edited;
-      field.setSelectionRange(start + pasted.length, start + pasted.length);
-    }
-  });
 });
 
+// Dropped text likewise, where the browser tells what it would insert and where (it has moved
+// the caret to where the text was dropped).
+document.addEventListener('beforeinput', function (event) {
+  if (event.inputType === 'insertFromDrop' && page.fields.has(event.target) && event.dataTransfer) {
+    event.preventDefault();
+    paste(event.target, event.dataTransfer.getData('text/plain'));
+  }
+});
+
+// A listbox: the selected row is the list's active descendant, the one a screen reader names
+// while the focus stays on the list.
 function selectOption(list, option) {
   var selected = list.querySelector('[aria-selected="true"]');
   if (selected) {
@@ -162,6 +242,7 @@ function selectOption(list, option) {
   }
   if (option) {
     option.setAttribute('aria-selected', 'true');
+    list.setAttribute('aria-activedescendant', option.id);
     option.scrollIntoView({ block: 'nearest' });
   }
 }

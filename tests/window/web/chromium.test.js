@@ -219,9 +219,12 @@ test('what a student does before the program has started waits for it or has its
   const { sample } = expected;
   await control(page, 'Text2(1)').press('End');
   await page.keyboard.type('бвгджзи'); // two letters over the key's limit
+  // A paste over the plaintext's last three characters, then two typed where they stood.
   await control(page, 'Text2(0)').press('End');
+  for (let left = 0; left < 3; ++left) await page.keyboard.press('Shift+ArrowLeft');
   await page.evaluate(() => navigator.clipboard.writeText('\nа'));
   await page.keyboard.press('Control+V');
+  await page.keyboard.type('xy');
   await encrypt(page);
   await expect(control(page, 'Text1(0)')).toHaveValue(expected.description.replaceAll('\r\n', '\n'));
   // Not forever without a word: a few seconds on, the pane says the program has not started.
@@ -231,7 +234,7 @@ test('what a student does before the program has started waits for it or has its
   await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);
   await expect(control(page, 'Text2(1)')).toHaveValue('пчелабвгдж');
   await expect(control(page, 'Label1(3)')).toHaveText('пчелабвгдж');
-  await expect(control(page, 'Text2(0)')).toHaveValue(`${sample.plaintext} а`);
+  await expect(control(page, 'Text2(0)')).toHaveValue(`${sample.plaintext.slice(0, -3)} аxy`);
 });
 
 test('without JavaScript the window still shows, with a line that says encrypting needs it', async ({
@@ -252,4 +255,40 @@ test('a start that fails says so in the pane, naming the browsers that run the p
   await page.addInitScript(() => delete window.TextDecoder);
   await page.goto(pageUrl);
   await expect(control(page, 'Text1(0)')).toHaveValue(/браузър.* Chrome и Edge 87, Firefox 78, Safari 14 /);
+});
+
+test('a screen reader hears the row the arrow keys reach in a list, and every message', async ({ window }) => {
+  const { page } = window;
+  const devtools = await page.context().newCDPSession(page);
+  const tree = async () => (await devtools.send('Accessibility.getFullAXTree')).nodes;
+  const property = (node, name) => node.properties?.find((found) => found.name === name)?.value;
+  // What the polite live region says: the same message twice is said twice.
+  const said = [];
+  for (let click = 0; click < 2; ++click) {
+    await encrypt(page);
+    const nodes = await tree();
+    const status = nodes.find((node) => node.role.value === 'status');
+    expect(property(status, 'live').value).toBe('polite');
+    said.push(nodes.find((node) => node.nodeId === status.childIds[0]).name.value);
+  }
+  expect(said[0]).toBe(messages.encryptionComplete);
+  expect(said[1]).not.toBe(said[0]);
+  expect(said[1].trim()).toBe(said[0]);
+  // Ten rows of three letters, more than the list shows: the tenth is named, and in view.
+  await control(page, 'Text2(0)').fill('абвгдежзийклмнопрстуфхцчшщъьюя');
+  await control(page, 'Text2(1)').fill('абв');
+  await encrypt(page);
+  await control(page, 'List1(0)').focus();
+  for (let row = 0; row < 10; ++row) await page.keyboard.press('ArrowDown');
+  const nodes = await tree();
+  const list = nodes.find((node) => property(node, 'focused')?.value && node.role.value === 'listbox');
+  const [{ backendDOMNodeId }] = property(list, 'activedescendant').relatedNodes;
+  const row = nodes.find((node) => node.backendDOMNodeId === backendDOMNodeId);
+  expect([row.role.value, row.name.value, property(row, 'selected').value]).toEqual(['option', 'ьюя', true]);
+  const [listBox, rowBox] = await page.evaluate(() =>
+    ['[id="List1(0)"]', '[id="List1(0)"] [aria-selected="true"]'].map((selector) =>
+      document.querySelector(selector).getBoundingClientRect().toJSON(),
+    ),
+  );
+  expect(rowBox.top >= listBox.top && rowBox.bottom <= listBox.bottom).toBe(true);
 });

@@ -152,7 +152,9 @@ for (const row of expected.typedCases) {
   });
 }
 
-// Pasted with Ctrl+V from the system clipboard, at the end of the field's text.
+// Pasted with Ctrl+V from the system clipboard, at the end of the field's text. One Ctrl+Z takes
+// the paste out again, and the worksheet follows: Кодирай then shows what it shows for the text
+// from before the paste.
 for (const row of expected.fieldCases) {
   test(`paste: ${row.name}`, async ({ window }) => {
     const id = `Text2(${row.field})`;
@@ -160,6 +162,12 @@ for (const row of expected.fieldCases) {
     await window.paste(id, row.pasted);
     const { value, worksheet } = await kept(window, row.field);
     expect({ value, worksheet }).toEqual({ value: row.kept, worksheet: row.kept });
+    await window.undo(id);
+    await encrypt(window);
+    const undone = await shown(window);
+    await window.evaluate(fill, { id, text: row.start });
+    await encrypt(window);
+    expect(undone).toEqual(await shown(window));
   });
 }
 

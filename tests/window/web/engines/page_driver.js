@@ -9,6 +9,11 @@ export function driverOver(page, close) {
     if (message.type() === 'error') errors.push(`console: ${message.text()}`);
   });
   page.on('pageerror', (error) => errors.push(`exception: ${error.message}`));
+  const withControl = async (key) => {
+    await page.keyboard.down('Control');
+    await page.keyboard.press(key);
+    await page.keyboard.up('Control');
+  };
   return {
     evaluate: (script, argument) => page.evaluate(script, argument),
     click: (id) => page.click(`[id="${id}"]`),
@@ -21,9 +26,11 @@ export function driverOver(page, close) {
       await page.click(`[id="${id}"]`);
       await page.evaluate(caretAtEnd, id);
       await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text);
-      await page.keyboard.down('Control');
-      await page.keyboard.press('v');
-      await page.keyboard.up('Control');
+      await withControl('v');
+    },
+    async undo(id) {
+      await page.evaluate(caretAtEnd, id);
+      await withControl('z');
     },
     errors: async () => errors,
     close,

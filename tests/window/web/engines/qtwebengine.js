@@ -50,6 +50,10 @@ export function qt(version) {
               await evaluate(caretAtEnd, id);
               await call('paste', { text });
             },
+            async undo(id) {
+              await evaluate(caretAtEnd, id);
+              await call('undo');
+            },
             errors: async () => (await call('errors')).filter((error) => !ignoredKeyword.test(error)),
             close: async () => {},
           };

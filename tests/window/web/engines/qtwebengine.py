@@ -103,6 +103,10 @@ class Driver(QObject):
         QTest.keyClick(self.view.focusProxy(), Qt.Key.Key_V, Qt.KeyboardModifier.ControlModifier)
         self.settled()
 
+    def undo(self):
+        QTest.keyClick(self.view.focusProxy(), Qt.Key.Key_Z, Qt.KeyboardModifier.ControlModifier)
+        self.settled()
+
     def errors(self):
         self.answer(self.page.errors)
 

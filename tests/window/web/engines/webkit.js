@@ -110,6 +110,12 @@ export async function launch() {
           await run((pasted) => navigator.clipboard.writeText(pasted), text);
           await press([controlKey, 'v']);
         },
+        // Key actions reach the page, not MiniBrowser's key bindings, of which Ctrl+Z is one:
+        // the undo is asked for as that binding would.
+        async undo(id) {
+          await run(caretAtEnd, id);
+          await run(() => document.execCommand('undo'));
+        },
         errors: () => run(() => window.recordedErrors),
         close: async () => {},
       };
