@@ -224,12 +224,17 @@ document.addEventListener('paste', function (event) {
   }
 });
 
-// Dropped text likewise, where the browser tells what it would insert and where (it has moved
-// the caret to where the text was dropped).
+// Dropped text likewise, where the browser tells what it would insert (in a field, as its data)
+// and where (it has moved the caret to where the text was dropped).
 document.addEventListener('beforeinput', function (event) {
-  if (event.inputType === 'insertFromDrop' && page.fields.has(event.target) && event.dataTransfer) {
+  if (event.inputType === 'insertFromDrop' && page.fields.has(event.target)) {
     event.preventDefault();
-    paste(event.target, event.dataTransfer.getData('text/plain'));
+    var field = event.target;
+    var text = event.dataTransfer ? event.dataTransfer.getData('text/plain') : event.data;
+    // Once the drop is over: an edit made within it would not be one the browser can undo.
+    setTimeout(function () {
+      paste(field, text);
+    });
   }
 });
 
