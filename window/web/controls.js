@@ -105,11 +105,14 @@ function fieldEdited(field, text, cursor) {
 
 // Pasted or dropped text goes in as the field keeps it (one line, within its limit), inserted
 // as the browser inserts typed text, so that Ctrl+Z takes it out again. A browser that cannot
-// insert into a field that way (Firefox before 89) has the field's text set.
+// insert into a field that way (Firefox before 89) has the field's text set. The browser
+// inserts into the field with the focus, which a paste held for the program may not have: it
+// has it for the insertion.
 function insert(field, text, start, end) {
   var edited = field.value.slice(0, start) + text + field.value.slice(end);
   toProgram('_webFieldInserted', field, edited, start + text.length);
   var replacement = page.replacement;
+  var focused = document.activeElement;
   field.focus();
   field.setSelectionRange(replacement.from, replacement.to);
   var inserted = false;
@@ -121,6 +124,9 @@ function insert(field, text, start, end) {
   if (!inserted) {
     field.setRangeText(replacement.text, replacement.from, replacement.to, 'end');
     fieldEdited(field, field.value, field.selectionStart);
+  }
+  if (focused && focused !== field && focused !== document.body) {
+    focused.focus();
   }
 }
 
@@ -140,7 +146,9 @@ function moved(at, before, after) {
   if (at <= start) {
     return at;
   }
-  return Math.max(at - before.length, -end) + after.length;
+  var replacedEnd = before.length - end;
+  // Behind the edit it moves by what the edit added; within what it replaced, to the end of that.
+  return at >= replacedEnd ? at + after.length - before.length : after.length - end;
 }
 
 // A field's text changed: the pastes held for it move along.
