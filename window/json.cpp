@@ -50,14 +50,15 @@ std::string quoted(std::string_view utf8) {
     return out + "\"";
 }
 
-std::string number(long long value) {
-    return std::to_string(value);
-}
-
 std::string object(Members members) {
     std::string out = "{";
     for (const auto& [name, value] : members) {
-        out += (out.size() > 1 ? "," : "") + quoted(name) + ":" + value;
+        if (out.size() > 1) {
+            out += ',';
+        }
+        out += quoted(name);
+        out += ':';
+        out += value;
     }
     return out + "}";
 }

@@ -3,6 +3,7 @@
 // what the browser suites expect. Values are written as text and nested by hand.
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <initializer_list>
 #include <string>
@@ -18,7 +19,9 @@ std::string quoted(std::u32string_view text);
 // A string of UTF-8 text, which stays as it is but for what JSON escapes.
 std::string quoted(std::string_view utf8);
 
-std::string number(long long value);
+template <std::integral Number> std::string number(Number value) {
+    return std::to_string(value);
+}
 
 using Members = std::initializer_list<std::pair<std::string_view, std::string>>;
 std::string object(Members members);
@@ -27,7 +30,10 @@ std::string object(Members members);
 template <typename Range, typename Item> std::string array(const Range& range, Item item) {
     std::string out = "[";
     for (const auto& element : range) {
-        out += (out.size() > 1 ? "," : "") + item(element);
+        if (out.size() > 1) {
+            out += ',';
+        }
+        out += item(element);
     }
     return out + "]";
 }
