@@ -1,23 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Cross-compiles for 64-bit Windows with Debian's mingw-w64 (the posix thread model, which
-# std::thread and GoogleTest need). Every program is linked statically, so it needs no DLL of
-# the compiler's and runs on a bare Windows, or under Wine straight from the build folder.
-set(CMAKE_SYSTEM_NAME Windows)
+# The 64-bit Windows build, in which the test suites run under Debian's 64-bit Wine (see the
+# windows-x64 preset); the program that ships is the 32-bit one.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(MINGW_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${MINGW_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-# Tests run under Wine, in a prefix of their own inside the build folder.
-set(CMAKE_CROSSCOMPILING_EMULATOR
-    ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh ${CMAKE_BINARY_DIR}/wineprefix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

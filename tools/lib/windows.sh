@@ -2,12 +2,15 @@
 # Sourced by the Windows tools: the Debian packages of the Windows build and of its tests, and
 # the Wine set-up that the tests, the tools and the measurements share.
 
-# To cross-compile matrix-cipher.exe and the test suites (GoogleTest from its sources) and to
-# pack the program into a zip and an MSI.
-WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest zip wixl msitools)
+# To cross-compile matrix-cipher.exe, 32-bit as it ships, and the test suites (GoogleTest from its
+# sources) and to pack the program into a zip and an MSI.
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-i686-posix googletest zip wixl msitools)
 
-# To run the tests: Wine, and a virtual X display for it and a look at its windows.
-WINDOWS_TEST_PACKAGES=(wine wine64 xvfb xauth x11-utils)
+# To run the tests: a 64-bit build of them and 64-bit Wine, and a virtual X display for it and a
+# look at its windows. Wine runs a 32-bit program only with its 32-bit half (Debian's
+# wine32:i386), a Linux program of 32 bits, which the kernel of the machines the tests run on
+# refuses; installed, it would even take the place of the 64-bit Wine and fail every test.
+WINDOWS_TEST_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-utils)
 
 # Runs Wine in the given prefix for the build's programs: without Wine's debug output, and
 # without the dialogs a new prefix would show to offer Mono and Gecko or the menu entries it

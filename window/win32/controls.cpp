@@ -66,7 +66,7 @@ void selectWholePairToDelete(HWND edit, bool backwards) {
     if (backwards && at >= 2 && IS_SURROGATE_PAIR(text[at - 2], text[at - 1])) {
         SendMessageW(edit, EM_SETSEL, at - 2, static_cast<LPARAM>(at));
     } else if (!backwards && at + 1 < text.size() && IS_SURROGATE_PAIR(text[at], text[at + 1])) {
-        SendMessageW(edit, EM_SETSEL, at, static_cast<LPARAM>(at + 2));
+        SendMessageW(edit, EM_SETSEL, at, static_cast<LPARAM>(at) + 2);
     }
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// matrix-cipher.exe as Windows reads it: its version record and its icons.
+// matrix-cipher.exe as Windows reads it: its version record, its icons and its processor.
 #include "window/layout.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win32/text.hpp"
@@ -120,6 +120,21 @@ TEST_F(ProgramResources, IconHas32By32In256ColoursAndLargerSizes) {
         LoadImageW(module_, MAKEINTRESOURCEW(MATRIX_CIPHER_ICON), IMAGE_ICON, 32, 32, 0));
     EXPECT_NE(icon, nullptr);
     DestroyIcon(icon);
+}
+
+// The program that ships is the 32-bit one, which every Windows PC runs, and its manifest says
+// so: Windows refuses to start a program whose manifest names another processor.
+TEST_F(ProgramResources, Is32BitWithAnX86Manifest) {
+    DWORD type = 0;
+    ASSERT_TRUE(GetBinaryTypeW(kProgram.c_str(), &type));
+    EXPECT_EQ(type, static_cast<DWORD>(SCS_32BIT_BINARY));
+
+    const std::string_view manifest = Resource(RT_MANIFEST, CREATEPROCESS_MANIFEST_RESOURCE_ID);
+    const std::size_t identity = manifest.find("<assemblyIdentity");
+    ASSERT_NE(identity, std::string_view::npos) << "no manifest naming the program";
+    const std::string_view own =
+        manifest.substr(identity, manifest.find("/>", identity) - identity);
+    EXPECT_NE(own.find("processorArchitecture=\"x86\""), std::string_view::npos) << own;
 }
 
 } // namespace
