@@ -60,8 +60,11 @@ export function qt(version) {
         },
         async close() {
           if (python.exitCode === null) {
+            const exited = once(python, 'exit');
             python.stdin.end();
-            await once(python, 'exit');
+            const stuck = setTimeout(() => python.kill(), 10_000);
+            await exited;
+            clearTimeout(stuck);
           }
         },
       };

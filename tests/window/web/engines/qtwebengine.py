@@ -110,15 +110,19 @@ class Driver(QObject):
     def errors(self):
         self.answer(self.page.errors)
 
+    def quit(self):
+        QApplication.quit()
+
 
 def main():
     application = QApplication(sys.argv[:1])
     driver = Driver()
 
+    # The input ends when the suite is done: the application ends on its own thread.
     def read():
         for line in sys.stdin:
             driver.command.emit(line)
-        application.quit()
+        driver.command.emit(json.dumps({"do": "quit"}))
 
     threading.Thread(target=read, daemon=True).start()
     application.exec()
