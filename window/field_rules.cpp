@@ -111,4 +111,29 @@ Edit withinLimit(std::u32string_view before, std::u32string_view after, std::siz
     return {std::move(text), head + keep};
 }
 
+Span replacedSpan(std::u16string_view before, std::u16string_view after, std::size_t latestFrom,
+                  std::size_t earliestTo) {
+    const std::size_t shorter = std::min(before.size(), after.size());
+    std::size_t tail = 0;
+    const std::size_t longestTail =
+        std::min(shorter, before.size() - std::min(earliestTo, before.size()));
+    while (tail < longestTail &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    std::size_t head = 0;
+    const std::size_t longestHead = std::min(latestFrom, shorter - tail);
+    while (head < longestHead && before[head] == after[head]) {
+        ++head;
+    }
+    Span span{head, before.size() - tail};
+    if (span.from > 0 && utf16::startsPair(before, span.from - 1)) {
+        --span.from;
+    }
+    if (span.to > 0 && utf16::startsPair(before, span.to - 1)) {
+        ++span.to;
+    }
+    return span;
+}
+
 } // namespace cipher::field_rules

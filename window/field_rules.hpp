@@ -27,4 +27,17 @@ struct Edit {
 Edit withinLimit(std::u32string_view before, std::u32string_view after, std::size_t cursor,
                  std::size_t maxLength);
 
+// Units [from, to) of a text, in UTF-16 as the toolkits count.
+struct Span {
+    std::size_t from;
+    std::size_t to;
+};
+
+// The units of `before` that one replacement turns into `after`, the way a toolkit records an
+// edit that can be undone: as few as can be, starting no later than `latestFrom` and ending no
+// earlier than `earliestTo` (where the edit was made, should the text repeat around it), and
+// never between the two halves of a surrogate pair.
+Span replacedSpan(std::u16string_view before, std::u16string_view after, std::size_t latestFrom,
+                  std::size_t earliestTo);
+
 } // namespace cipher::field_rules

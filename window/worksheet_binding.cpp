@@ -89,26 +89,53 @@ void WorksheetBinding::click(std::int16_t index) {
     Command1Click(sheet_, index);
 }
 
-WorksheetBinding::FieldText
-WorksheetBinding::keepEdit(std::size_t field, std::u16string_view edited, std::size_t cursor) {
+std::size_t WorksheetBinding::inputRow(std::size_t field) const {
     const std::optional<std::size_t> row =
         field < inputRows_.size() ? inputRows_[field] : std::nullopt;
     if (!row) {
         throw std::out_of_range("Text2(" + std::to_string(field) + ") is not an input field");
     }
-    Field& kept = sheet_.Text2[field];
+    return *row;
+}
+
+WorksheetBinding::FieldText WorksheetBinding::kept(std::size_t field, std::u16string_view edited,
+                                                   std::size_t cursor) const {
+    (void)inputRow(field);
+    const Field& shown = sheet_.Text2[field];
     // Behind the cursor stands what stood there before the edit, so the cursor keeps its
     // distance from the end however the text in front of it was rewritten.
     const std::size_t behindCursor =
         utf16::charactersBefore(edited, edited.size()) - utf16::charactersBefore(edited, cursor);
     const Text line = utf16::toText(normalise_(field_rules::singleLine(edited)));
     const std::size_t at = line.size() - std::min(line.size(), behindCursor);
-    field_rules::Edit within = field_rules::withinLimit(kept.text(), line, at, kept.maxLength());
+    const field_rules::Edit within =
+        field_rules::withinLimit(shown.text(), line, at, shown.maxLength());
 
-    FieldText shown{utf16::fromText(within.text), utf16::unitsOf(within.text, within.cursor)};
-    kept.setText(std::move(within.text));
-    given_[*row] = Shown{shown.text, {}};
+    FieldText result{
+        utf16::fromText(within.text), utf16::unitsOf(within.text, within.cursor), 0, 0, {}};
+    // What follows the cursor is what followed the edit: the replacement ends before it.
+    const std::u16string before = utf16::fromText(shown.text());
+    const std::size_t afterCursor = result.text.size() - result.cursor;
+    const field_rules::Span span = field_rules::replacedSpan(
+        before, result.text, result.cursor, before.size() - std::min(before.size(), afterCursor));
+    result.from = span.from;
+    result.to = span.to;
+    result.replacement =
+        result.text.substr(span.from, result.text.size() - (before.size() - span.to) - span.from);
+    return result;
+}
+
+WorksheetBinding::FieldText
+WorksheetBinding::keepEdit(std::size_t field, std::u16string_view edited, std::size_t cursor) {
+    FieldText shown = kept(field, edited, cursor);
+    sheet_.Text2[field].setText(utf16::toText(shown.text));
+    given_[inputRow(field)] = Shown{shown.text, {}};
     return shown;
+}
+
+std::u16string WorksheetBinding::fieldText(std::size_t field) const {
+    (void)inputRow(field);
+    return utf16::fromText(sheet_.Text2[field].text());
 }
 
 } // namespace cipher

@@ -59,18 +59,32 @@ public:
     struct FieldText {
         std::u16string text;
         std::size_t cursor; // in UTF-16 units
+        // The same text as one replacement of what the field showed before the edit, the way a
+        // toolkit records an edit that the student can undo: units [from, to) of it become
+        // `replacement`, after which the cursor stands.
+        std::size_t from;
+        std::size_t to;
+        std::u16string replacement;
     };
     // The student's edit (typing, pasting, deleting, an input method) turned input field
-    // Text2(field) into `edited`, with the cursor `cursor` UTF-16 units in. Keeps of it what the
-    // field may keep: one line in form C, a lone surrogate as U+FFFD, and of what the edit
-    // inserted only what fits within the field's limit, cut between whole characters. The
-    // worksheet takes that text, and the field must show it with the cursor where this says.
-    // The text before the edit is the worksheet's, which always equals what the field showed.
-    // Throws std::out_of_range for a field that is not an input field.
+    // Text2(field) into `edited`, with the cursor `cursor` UTF-16 units in. What the field may
+    // keep of it: one line in form C, a lone surrogate as U+FFFD, and of what the edit inserted
+    // only what fits within the field's limit, cut between whole characters. The text before the
+    // edit is the worksheet's, which always equals what the field showed. A text the field shows
+    // is kept as it is. Throws std::out_of_range for a field that is not an input field.
+    FieldText kept(std::size_t field, std::u16string_view edited, std::size_t cursor) const;
+
+    // The same, and the worksheet takes the kept text: the field must show it, with the cursor
+    // where this says.
     FieldText keepEdit(std::size_t field, std::u16string_view edited, std::size_t cursor);
+
+    // What input field Text2(field) shows: the worksheet's text, in UTF-16.
+    std::u16string fieldText(std::size_t field) const;
 
 private:
     Shown shownBy(const layout::Control& control) const;
+    // The row of input field Text2(field) in the layout table; throws for any other field.
+    std::size_t inputRow(std::size_t field) const;
 
     Worksheet sheet_;
     LineBreaks lineBreaks_;
