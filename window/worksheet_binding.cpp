@@ -85,8 +85,9 @@ std::vector<WorksheetBinding::Change> WorksheetBinding::changesToShow() {
     return changes;
 }
 
-void WorksheetBinding::click(std::int16_t index) {
+std::u16string WorksheetBinding::click(std::int16_t index) {
     Command1Click(sheet_, index);
+    return index == kEncryptButton ? paneText(sheet_.Text1[0].text(), lineBreaks_) : u"";
 }
 
 std::size_t WorksheetBinding::inputRow(std::size_t field) const {

@@ -53,8 +53,10 @@ public:
     // them, not even an edit, touches them.
     std::vector<Change> changesToShow();
 
-    // A click on Command1(index), handed to the worksheet's dispatch.
-    void click(std::int16_t index);
+    // A click on Command1(index), handed to the worksheet's dispatch. Returns the message that the
+    // command wrote into Text1(0), for a screen reader to say even when the pane showed it
+    // already: Кодирай always ends with one, a result or a rejection; Чисти writes none.
+    std::u16string click(std::int16_t index);
 
     struct FieldText {
         std::u16string text;
