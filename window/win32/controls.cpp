@@ -4,6 +4,8 @@
 #include "window/win32/text.hpp"
 
 #include <commctrl.h>
+#include <initguid.h> // the class and interface ids of oleacc.h, defined here
+#include <oleacc.h>
 
 #include <algorithm>
 #include <array>
@@ -18,6 +20,13 @@ constexpr UINT_PTR kSubclassId = 1;
 // The window's own write into an input field: WM_SETTEXT that is no edit.
 constexpr UINT kShowText = WM_APP;
 constexpr int kFocusInset = 4; // pixels between a button's edge and its focus rectangle
+
+// UI Automation's LiveSetting property, annotated through oleacc, and its value Polite. Windows 7
+// knows neither, nor kLiveRegionChanged, and takes them through the same calls without using
+// them, so nothing newer than Windows 7 needs to be loaded.
+constexpr GUID kLiveSetting{
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
 
 struct InputField {
     WorksheetBinding& binding;
@@ -238,7 +247,48 @@ LRESULT CALLBACK paneProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
     return DefSubclassProc(edit, message, wParam, lParam);
 }
 
+// Oleacc's annotation service, for one use.
+template <typename Use> void annotate(Use use) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccPropServices* services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        use(*services);
+        services->Release();
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+}
+
+// An annotation stays with the window until it is cleared, which its destruction must do.
+LRESULT CALLBACK announcerProc(HWND announcer, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR /*subclassId*/, DWORD_PTR /*data*/) {
+    if (message == WM_NCDESTROY) {
+        annotate([announcer](IAccPropServices& services) {
+            services.ClearHwndProps(announcer, OBJID_CLIENT, CHILDID_SELF, &kLiveSetting, 1);
+        });
+        RemoveWindowSubclass(announcer, &announcerProc, kSubclassId);
+    }
+    return DefSubclassProc(announcer, message, wParam, lParam);
+}
+
 } // namespace
+
+void makeMessageAnnouncer(HWND announcer) {
+    annotate([announcer](IAccPropServices& services) {
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = kPolite;
+        services.SetHwndProp(announcer, OBJID_CLIENT, CHILDID_SELF, kLiveSetting, polite);
+    });
+    SetWindowSubclass(announcer, &announcerProc, kSubclassId, 0);
+}
+
+void announceMessage(HWND announcer, std::u16string_view message) {
+    SetWindowTextW(announcer, toWide(message).c_str());
+    NotifyWinEvent(kLiveRegionChanged, announcer, OBJID_CLIENT, CHILDID_SELF);
+}
 
 void makeInputField(HWND edit, WorksheetBinding& binding, std::size_t field) {
     // The control's own limit counts UTF-16 units; lifted, so that only the binding counts.
