@@ -87,10 +87,7 @@ std::vector<WorksheetBinding::Change> WorksheetBinding::changesToShow() {
 
 std::u16string WorksheetBinding::click(std::int16_t index) {
     Command1Click(sheet_, index);
-    if (index != kEncryptButton) {
-        return {};
-    }
-    return paneText(sheet_.Text1[0].text(), lineBreaks_);
+    return index == kEncryptButton ? paneText(sheet_.Text1[0].text(), lineBreaks_) : u"";
 }
 
 std::size_t WorksheetBinding::inputRow(std::size_t field) const {

@@ -53,9 +53,9 @@ public:
     // them, not even an edit, touches them.
     std::vector<Change> changesToShow();
 
-    // A click on Command1(index), handed to the worksheet's dispatch. Returns the message the
-    // command wrote into the message pane, for a screen reader to say even when the pane showed
-    // the same before: Кодирай writes one whatever its outcome; Чисти writes none (empty).
+    // A click on Command1(index), handed to the worksheet's dispatch. Returns the message that the
+    // command wrote into Text1(0), for a screen reader to say even when the pane showed it
+    // already: Кодирай always ends with one, a result or a rejection; Чисти writes none.
     std::u16string click(std::int16_t index);
 
     struct FieldText {

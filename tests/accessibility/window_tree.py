@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 """Reads the running program's window through AT-SPI, as a screen reader does: the window's role
 and title, each control's role and spoken name in reading order, and a header's new name after
-"Кодирай" is pressed through the button's own action, as an assistive tool presses it.
+"Кодирай" is pressed through the button's own action, as an assistive tool presses it, and the
+message that a screen reader is told to say, each time it is pressed.
 
 Usage: window_tree.py PID      (run by screen_reader_sees.sh, inside the session it sets up)
 """
@@ -11,6 +12,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TITLE = "matrix-cipher.github.io Информатика - matrix transpose cipher"
 
@@ -31,7 +33,10 @@ CONTROLS = [
     ("label", "Криптиран текст:"),
     ("text", "Криптиран текст"),
     ("text", "Съобщение"),
+    ("notification", ""),  # says each command's message once it is shown
 ]
+
+MESSAGE = "Криптирането е завършено!"
 
 # The sample key the window opens with, and its letters in alphabetical order.
 HEADERS_AFTER_ENCRYPT = {"Открит": "пчела", "Криптиран": "аелпч"}
@@ -78,6 +83,10 @@ def press(button):
 def main():
     pid = int(sys.argv[1])
     window = wait_for("window on the accessibility bus", lambda: application_window(pid), pid)
+    said = []  # the names of the notifications shown, which a screen reader says
+    pyatspi.Registry.registerEventListener(
+        lambda event: event.detail1 and said.append(event.source.name),
+        "object:state-changed:showing")
     faults = []
     if window.getRoleName() != "frame" or window.name != TITLE:
         faults.append("window read as %s %r" % (window.getRoleName(), window.name))
@@ -89,8 +98,13 @@ def main():
     else:
         headers = {control.name: control for control in controls
                    if control.name in HEADERS_AFTER_ENCRYPT}
-        press(next(c for c in controls if c.name == "Кодирай"))
         deadline = time.monotonic() + WAIT_SECONDS
+        for count in (1, 2):  # the same message is said again
+            press(next(c for c in controls if c.name == "Кодирай"))
+            while len(said) < count and time.monotonic() < deadline:
+                GLib.MainContext.default().iteration(False) or time.sleep(0.01)  # events come in
+        if said != [MESSAGE, MESSAGE]:
+            faults.append("said %s after Кодирай twice, not the message twice" % said)
         for old, new in HEADERS_AFTER_ENCRYPT.items():
             header = headers[old]
             while header.name == old and time.monotonic() < deadline:

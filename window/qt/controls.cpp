@@ -6,42 +6,86 @@
 #include <QPainter>
 #include <QValidator>
 
+#include <utility>
+
 namespace cipher {
 
+// Only asks the binding, which Qt may do whenever it likes (hasAcceptableInput() on Enter, say):
+// the worksheet takes a text once the field shows it.
 class InputField::Edits : public QValidator {
 public:
-    Edits(WorksheetBinding& binding, std::size_t field, QObject* parent)
-        : QValidator(parent), binding_(binding), field_(field) {}
+    explicit Edits(InputField& field) : QValidator(&field), field_(field) {}
 
     State validate(QString& input, int& pos) const override {
-        if (windowWrites) {
+        if (field_.windowWrites_) {
             return Acceptable;
         }
         const WorksheetBinding::FieldText kept =
-            binding_.keepEdit(field_, unitsOf(input), static_cast<std::size_t>(pos));
-        if (kept.text != unitsOf(input)) {
-            input = toQString(kept.text);
-            pos = static_cast<int>(kept.cursor);
+            field_.binding_.kept(field_.field_, unitsOf(input), static_cast<std::size_t>(pos));
+        if (kept.text == unitsOf(input)) {
+            return Acceptable;
         }
+        // Rewriting the text here would clear the field's undo history. An edit that can be
+        // undone Qt puts back instead, keeping the history, and keepRefusedEdit() follows.
+        if (field_.isUndoAvailable()) {
+            return Invalid;
+        }
+        // A text set from outside comes with no history to keep.
+        input = toQString(kept.text);
+        pos = static_cast<int>(kept.cursor);
         return Acceptable;
     }
 
-    bool windowWrites = false;
-
 private:
-    WorksheetBinding& binding_;
-    std::size_t field_;
+    const InputField& field_;
 };
 
 InputField::InputField(WorksheetBinding& binding, std::size_t field, QWidget* parent)
-    : QLineEdit(parent), edits_(new Edits(binding, field, this)) {
-    setValidator(edits_);
+    : QLineEdit(parent), binding_(binding), field_(field) {
+    setValidator(new Edits(*this));
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!windowWrites_) {
+            binding_.keepEdit(field_, unitsOf(text()), static_cast<std::size_t>(cursorPosition()));
+        }
+    });
+    // Qt tells of a refusal before it puts the field back, while the field holds the edit.
+    connect(this, &QLineEdit::inputRejected, this, [this] {
+        refused_ = Refused{binding_.fieldText(field_), std::u16string(unitsOf(text())),
+                           static_cast<std::size_t>(cursorPosition())};
+    });
+    // An edit made outside the field's own events (its context menu's Paste, a program calling
+    // paste()) is kept once Qt is done with it.
+    connect(this, &QLineEdit::inputRejected, this, &InputField::keepRefusedEdit,
+            Qt::QueuedConnection);
 }
 
 void InputField::showText(const QString& text) {
-    edits_->windowWrites = true;
+    windowWrites_ = true;
     setText(text);
-    edits_->windowWrites = false;
+    windowWrites_ = false;
+}
+
+// A key, a click, a drop or an input method's text that made an edit the rules change has it kept
+// before the field takes the next event.
+bool InputField::event(QEvent* event) {
+    const bool handled = QLineEdit::event(event);
+    keepRefusedEdit();
+    return handled;
+}
+
+void InputField::keepRefusedEdit() {
+    const std::optional<Refused> refused = std::exchange(refused_, std::nullopt);
+    // Any other text than the one before the edit is a later edit's, which stands.
+    if (!refused || unitsOf(text()) != refused->before) {
+        return;
+    }
+    const WorksheetBinding::FieldText kept =
+        binding_.keepEdit(field_, refused->edited, refused->cursor);
+    if (kept.text != refused->before) {
+        setSelection(static_cast<int>(kept.from), static_cast<int>(kept.to - kept.from));
+        insert(toQString(kept.replacement));
+    }
+    setCursorPosition(static_cast<int>(kept.cursor));
 }
 
 SolidButton::SolidButton(QColor colour, QWidget* parent) : QPushButton(parent), colour_(colour) {}

@@ -10,15 +10,16 @@
 #include <QPushButton>
 
 #include <cstddef>
+#include <optional>
+#include <string>
 
 namespace cipher {
 
 // Input field Text2(field). Every change of its text that the window does not make itself
 // (typing, pasting, dropping, deleting, undoing, an input method, setText from another program)
 // is a student's edit: QLineEdit asks its validator about each one before it shows it, and the
-// validator hands it to the binding, which decides what the field keeps. QLineEdit's own
-// maxLength counts UTF-16 units and would cut an emoji in half, so it stays at its default: the
-// binding counts characters.
+// binding decides what the field keeps. QLineEdit's own maxLength counts UTF-16 units and would
+// cut an emoji in half, so it stays at its default: the binding counts characters.
 class InputField : public QLineEdit {
     Q_OBJECT
 
@@ -28,9 +29,25 @@ public:
     // Shows the worksheet's text: the window's own write, which is no edit.
     void showText(const QString& text);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     class Edits;
-    Edits* edits_;
+    // An edit of which the rules keep less than it made, refused, and the text before it.
+    struct Refused {
+        std::u16string before;
+        std::u16string edited;
+        std::size_t cursor;
+    };
+    // Makes what the rules keep of a refused edit as one edit of the field's own, which the
+    // field's undo takes back as it takes back any other.
+    void keepRefusedEdit();
+
+    WorksheetBinding& binding_;
+    std::size_t field_;
+    bool windowWrites_ = false;
+    std::optional<Refused> refused_;
 };
 
 // Styles draw buttons in their own colours or with gradients; the window's buttons are plain

@@ -4,7 +4,6 @@
 #include "window/layout.hpp"
 #include "window/qt/controls.hpp"
 #include "window/qt/text.hpp"
-#include "window/qt/window_accessible.hpp"
 #include "window/qt/window_font.hpp"
 
 #include <QLabel>
@@ -56,6 +55,7 @@ MainForm::MainForm(QWidget* parent)
             controls_[row] = createControl(rows[row]);
         }
     }
+    announcer_ = new MessageAnnouncer(this);
     showChanges();
     chainTabOrder();
     controls_[layout::rowNamed(layout::tabOrder().front())]->setFocus();
@@ -126,8 +126,11 @@ void MainForm::chainTabOrder() {
 }
 
 void MainForm::command1Clicked(std::int16_t index) {
-    binding_.click(index);
+    const std::u16string message = binding_.click(index);
     showChanges();
+    if (!message.empty()) {
+        announcer_->announce(toQString(message));
+    }
 }
 
 void MainForm::showChanges() {

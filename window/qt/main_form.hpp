@@ -2,6 +2,7 @@
 // The program's one window: it shows the worksheet and hands each button click to its commands.
 #pragma once
 
+#include "window/qt/window_accessible.hpp"
 #include "window/worksheet_binding.hpp"
 
 #include <QWidget>
@@ -31,6 +32,8 @@ private:
     WorksheetBinding binding_;
     // The widget of each row of the layout table; null for the working lists, never shown.
     std::vector<QWidget*> controls_;
+    // Last of the window's children, so that it comes last in reading order.
+    MessageAnnouncer* announcer_ = nullptr;
 };
 
 } // namespace cipher

@@ -4,9 +4,13 @@
 #include "window/win32/text.hpp"
 
 #include <commctrl.h>
+#include <initguid.h> // the class and interface ids of oleacc.h, defined here
+#include <oleacc.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace cipher::win32 {
@@ -16,6 +20,13 @@ constexpr UINT_PTR kSubclassId = 1;
 // The window's own write into an input field: WM_SETTEXT that is no edit.
 constexpr UINT kShowText = WM_APP;
 constexpr int kFocusInset = 4; // pixels between a button's edge and its focus rectangle
+
+// UI Automation's LiveSetting property, annotated through oleacc, and its value Polite. Windows 7
+// knows neither, nor kLiveRegionChanged, and takes them through the same calls without using
+// them, so nothing newer than Windows 7 needs to be loaded.
+constexpr GUID kLiveSetting{
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
 
 struct InputField {
     WorksheetBinding& binding;
@@ -41,9 +52,56 @@ void insert(HWND edit, const wchar_t* units) {
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(units));
 }
 
-// The one place where an edit enters the binding: the field then shows what the binding kept.
+// What the field shows between two messages is what the binding last kept, so the control's text
+// need not be read before an edit.
+std::u16string shownText(const InputField& input) {
+    return input.binding.fieldText(input.field);
+}
+
+// Text typed or pasted over the selection: the binding decides what is kept of it before it goes
+// in, and only that goes in, by the control's own EM_REPLACESEL, so that the control's one undo
+// step holds the text from before and WM_UNDO brings it back.
+void replaceSelection(HWND edit, const InputField& input, std::u16string_view inserted,
+                      BOOL canUndo) {
+    const std::u16string before = shownText(input);
+    const Selection selection = selectionOf(edit);
+    const std::size_t from = std::min<std::size_t>(selection.start, before.size());
+    const std::size_t to = std::clamp<std::size_t>(selection.end, from, before.size());
+    std::u16string edited = before.substr(0, from);
+    edited.append(inserted).append(before.substr(to));
+    const WorksheetBinding::FieldText kept =
+        input.binding.keepEdit(input.field, edited, from + inserted.size());
+    if (kept.text != before) {
+        if (kept.from != from || kept.to != to) {
+            DefSubclassProc(edit, EM_SETSEL, kept.from, static_cast<LPARAM>(kept.to));
+        }
+        const std::wstring replacement = toWide(kept.replacement);
+        DefSubclassProc(edit, EM_REPLACESEL, canUndo,
+                        reinterpret_cast<LPARAM>(replacement.c_str()));
+    }
+    DefSubclassProc(edit, EM_SETSEL, kept.cursor, static_cast<LPARAM>(kept.cursor));
+}
+
+// The text that WM_SETTEXT or EM_REPLACESEL carries.
+std::u16string_view textOf(LPARAM lParam) {
+    const auto* units = reinterpret_cast<const wchar_t*>(lParam);
+    return unitsOf(units != nullptr ? units : L"");
+}
+
+// Text set by another program, which the control cannot undo: kept before it goes in.
+LRESULT setText(HWND edit, const InputField& input, WPARAM wParam, LPARAM lParam) {
+    const std::u16string_view text = textOf(lParam);
+    const std::wstring kept = toWide(input.binding.keepEdit(input.field, text, text.size()).text);
+    return DefSubclassProc(edit, WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(kept.c_str()));
+}
+
+// An edit the control made itself (deleting, undoing, an input method's text): the binding takes
+// what the field shows now, read once, and the field shows what the binding kept.
 void settle(HWND edit, const InputField& input) {
     const std::wstring shown = windowText(edit);
+    if (unitsOf(shown) == shownText(input)) {
+        return;
+    }
     const WorksheetBinding::FieldText kept =
         input.binding.keepEdit(input.field, unitsOf(shown), selectionOf(edit).end);
     if (kept.text != unitsOf(shown)) {
@@ -56,16 +114,16 @@ void settle(HWND edit, const InputField& input) {
 }
 
 // The edit control deletes one UTF-16 unit at a time; a surrogate pair goes as a whole.
-void selectWholePairToDelete(HWND edit, bool backwards) {
+void selectWholePairToDelete(HWND edit, const InputField& input, bool backwards) {
     const Selection selection = selectionOf(edit);
     if (selection.start != selection.end) {
         return;
     }
-    const std::wstring text = windowText(edit);
+    const std::u16string text = shownText(input);
     const std::size_t at = selection.end;
-    if (backwards && at >= 2 && IS_SURROGATE_PAIR(text[at - 2], text[at - 1])) {
+    if (backwards && at >= 2 && utf16::startsPair(text, at - 2)) {
         SendMessageW(edit, EM_SETSEL, at - 2, static_cast<LPARAM>(at));
-    } else if (!backwards && at + 1 < text.size() && IS_SURROGATE_PAIR(text[at], text[at + 1])) {
+    } else if (!backwards && at + 1 < text.size() && utf16::startsPair(text, at)) {
         SendMessageW(edit, EM_SETSEL, at, static_cast<LPARAM>(at) + 2);
     }
 }
@@ -109,17 +167,16 @@ bool takeSurrogate(HWND edit, InputField& input, wchar_t unit) {
     return false;
 }
 
+// The messages on which the control edits its text itself.
 bool mayChangeText(UINT message) {
     switch (message) {
-    case WM_CHAR:
-    case WM_KEYDOWN:
+    case WM_CHAR:       // Backspace, and Ctrl+X, Ctrl+V, Ctrl+Z, which come back as messages
+    case WM_KEYDOWN:    // Delete
+    case WM_SYSKEYDOWN: // Alt+Backspace, an undo
     case WM_CUT:
     case WM_CLEAR:
     case WM_UNDO:
-    case WM_SETTEXT:
     case EM_UNDO:
-    case EM_REPLACESEL:
-    case WM_IME_CHAR:
     case WM_IME_COMPOSITION:
         return true;
     default:
@@ -132,18 +189,30 @@ LRESULT CALLBACK inputFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
     InputField& input = *reinterpret_cast<InputField*>(data);
     switch (message) {
     case WM_CHAR:
-        if (takeSurrogate(edit, input, static_cast<wchar_t>(wParam))) {
+    case WM_IME_CHAR: {
+        const auto unit = static_cast<wchar_t>(wParam);
+        if (takeSurrogate(edit, input, unit)) {
             return 0;
         }
-        if (wParam == VK_BACK) {
-            selectWholePairToDelete(edit, true);
+        if (unit >= L' ') { // a character, not one of the keys the control acts on
+            replaceSelection(edit, input, unitsOf(std::wstring_view(&unit, 1)), TRUE);
+            return 0;
+        }
+        if (unit == VK_BACK) {
+            selectWholePairToDelete(edit, input, true);
         }
         break;
+    }
     case WM_KEYDOWN:
         if (wParam == VK_DELETE) {
-            selectWholePairToDelete(edit, false);
+            selectWholePairToDelete(edit, input, false);
         }
         break;
+    case EM_REPLACESEL:
+        replaceSelection(edit, input, textOf(lParam), static_cast<BOOL>(wParam));
+        return 0;
+    case WM_SETTEXT:
+        return setText(edit, input, wParam, lParam);
     case WM_PASTE:
         pasteClipboardText(edit);
         return 0;
@@ -156,12 +225,8 @@ LRESULT CALLBACK inputFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
     default:
         break;
     }
-    if (!mayChangeText(message)) {
-        return DefSubclassProc(edit, message, wParam, lParam);
-    }
-    const std::wstring before = windowText(edit);
     const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-    if (windowText(edit) != before) {
+    if (mayChangeText(message)) {
         settle(edit, input);
     }
     return result;
@@ -182,7 +247,48 @@ LRESULT CALLBACK paneProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
     return DefSubclassProc(edit, message, wParam, lParam);
 }
 
+// Oleacc's annotation service, for one use.
+template <typename Use> void annotate(Use use) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccPropServices* services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        use(*services);
+        services->Release();
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+}
+
+// An annotation stays with the window until it is cleared, which its destruction must do.
+LRESULT CALLBACK announcerProc(HWND announcer, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR /*subclassId*/, DWORD_PTR /*data*/) {
+    if (message == WM_NCDESTROY) {
+        annotate([announcer](IAccPropServices& services) {
+            services.ClearHwndProps(announcer, OBJID_CLIENT, CHILDID_SELF, &kLiveSetting, 1);
+        });
+        RemoveWindowSubclass(announcer, &announcerProc, kSubclassId);
+    }
+    return DefSubclassProc(announcer, message, wParam, lParam);
+}
+
 } // namespace
+
+void makeMessageAnnouncer(HWND announcer) {
+    annotate([announcer](IAccPropServices& services) {
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = kPolite;
+        services.SetHwndProp(announcer, OBJID_CLIENT, CHILDID_SELF, kLiveSetting, polite);
+    });
+    SetWindowSubclass(announcer, &announcerProc, kSubclassId, 0);
+}
+
+void announceMessage(HWND announcer, std::u16string_view message) {
+    SetWindowTextW(announcer, toWide(message).c_str());
+    NotifyWinEvent(kLiveRegionChanged, announcer, OBJID_CLIENT, CHILDID_SELF);
+}
 
 void makeInputField(HWND edit, WorksheetBinding& binding, std::size_t field) {
     // The control's own limit counts UTF-16 units; lifted, so that only the binding counts.

@@ -29,6 +29,19 @@ void showFieldText(HWND edit, std::u16string_view text);
 // text, not as a selection.
 void makeMessagePane(HWND edit);
 
+// The WinEvent by which a live region tells a screen reader that it changed
+// (EVENT_OBJECT_LIVEREGIONCHANGED, which Windows' headers declare from Windows 8 on).
+inline constexpr DWORD kLiveRegionChanged = 0x8019;
+
+// Makes the STATIC `announcer` a polite live region, which says each command's message to a
+// screen reader: a screen reader says a live region's name when the region tells it changed,
+// wherever the focus is. The message pane itself would be said by its name, "Съобщение", so the
+// message goes to a text of its own, which the window keeps behind the pane, never seen.
+void makeMessageAnnouncer(HWND announcer);
+
+// Says the message, the same message too.
+void announceMessage(HWND announcer, std::u16string_view message);
+
 // Windows paints push buttons in the system's button colour whatever WM_CTLCOLORBTN answers, so
 // the window's buttons are owner-drawn (BS_OWNERDRAW) and painted here: a raised face in the
 // button's colour, sunken while pressed, with the caption and, when the button has the focus, a

@@ -30,6 +30,8 @@ struct MainForm {
     // The window of each control of the layout table, in the table's order; null for a control
     // that is never shown.
     std::vector<HWND> windows;
+    // The live region that says each command's message (makeMessageAnnouncer).
+    HWND announcer = nullptr;
     // The control that gets the focus when the window is activated: the first of the tab order
     // at the start, later the one that had it when the window was left.
     HWND focus = nullptr;
@@ -106,6 +108,10 @@ void createControl(HWND window, MainForm& form, std::size_t row) {
         makeInputField(child, form.binding, static_cast<std::size_t>(control.index));
     } else if (control.kind == layout::Kind::TextPane) {
         makeMessagePane(child);
+        // Created after the pane, it lies behind it: painted over, never seen.
+        form.announcer =
+            createChild(window, L"STATIC", L"", SS_NOPREFIX | WS_VISIBLE, 0, bounds, -1);
+        makeMessageAnnouncer(form.announcer);
     }
     form.windows[row] = child;
 }
@@ -161,8 +167,12 @@ void commandReceived(HWND window, MainForm& form, int id, int notification) {
     }
     const layout::Control* control = controlOf(GetDlgItem(window, id));
     if (control != nullptr && control->kind == layout::Kind::Button && notification == BN_CLICKED) {
-        form.binding.click(static_cast<std::int16_t>(control->index));
+        const std::u16string message =
+            form.binding.click(static_cast<std::int16_t>(control->index));
         showChanges(form);
+        if (!message.empty()) {
+            announceMessage(form.announcer, message);
+        }
     }
 }
 

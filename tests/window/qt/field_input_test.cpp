@@ -118,6 +118,10 @@ void FieldInputTest::pastesKeepWhatEveryFrontEndKeeps() {
     Paste(edit, pasted);
     QCOMPARE(edit->text(), kept);
     QCOMPARE(toQString(form.worksheet().Text2[static_cast<std::size_t>(field)].text()), kept);
+    // One Ctrl+Z takes the whole paste back, and the worksheet follows, as after any edit.
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit->text(), start);
+    QCOMPARE(toQString(form.worksheet().Text2[static_cast<std::size_t>(field)].text()), start);
 }
 
 void FieldInputTest::pastedInTheMiddleKeepsBothEnds() {

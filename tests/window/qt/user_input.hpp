@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 
 namespace cipher::testing {
 
@@ -21,9 +22,10 @@ inline void Type(QWidget* widget, const QString& text) {
     }
 }
 
+// Pastes with Ctrl+V.
 inline void Paste(QLineEdit* field, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
-    field->paste();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 // Replaces the field's whole text by pasting over it.

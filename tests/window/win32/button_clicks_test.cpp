@@ -2,6 +2,7 @@
 // Clicks on the two buttons, through BM_CLICK as a mouse click would come: the window hands
 // them to the worksheet and shows the worksheet again.
 #include "main_form_fixture.hpp"
+#include "window/win32/controls.hpp"
 
 #include "expected/rejections.hpp"
 #include "expected/sample.hpp"
@@ -65,6 +66,27 @@ TEST_F(MainFormTest, ChistiEmptiesFieldsAndMatricesButKeepsMessageAndHeaders) {
 
     Click("Command1(0)"); // both lengths are 0 now
     EXPECT_EQ(Text("Text1(0)"), toWide(kMessageTooShort));
+}
+
+Rows told; // what the live regions that changed told a screen reader
+void CALLBACK Tell(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND region, LONG /*object*/,
+                   LONG /*child*/, DWORD /*thread*/, DWORD /*time*/) {
+    told.push_back(windowText(region));
+}
+
+// Кодирай tells its message each time, the same message too; Чисти tells none.
+TEST_F(MainFormTest, EachMessageIsToldToAScreenReader) {
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, Tell,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    for (const char* button : {"Command1(0)", "Command1(0)", "Command1(1)"}) {
+        Click(button);
+    }
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        DispatchMessageW(&message); // which calls the hook
+    }
+    UnhookWinEvent(hook);
+    EXPECT_EQ(told, Rows(2, toWide(kMessageEncryptionComplete)));
 }
 
 TEST_F(MainFormTest, EnterOnAFocusedButtonPressesIt) {

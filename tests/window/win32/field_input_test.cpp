@@ -37,6 +37,10 @@ TEST_P(SharedFieldCaseTest, PasteKeepsWhatEveryFrontEndKeeps) {
     Insert(field, toWide(paste.pasted));
     EXPECT_EQ(Text(field), toWide(paste.kept));
     EXPECT_EQ(Sheet().Text2[paste.field].text(), paste.kept);
+    // One undo takes the whole paste back, and the worksheet follows, as after any edit.
+    SendMessageW(Child(field), WM_UNDO, 0, 0);
+    EXPECT_EQ(Text(field), toWide(paste.start));
+    EXPECT_EQ(Sheet().Text2[paste.field].text(), paste.start);
 }
 
 // A single-line edit control would paste only the first line; the field pastes all of it.
