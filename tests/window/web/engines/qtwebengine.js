@@ -30,6 +30,11 @@ export function qt(version) {
         return value;
       }
       const evaluate = (script, argument) => call('evaluate', { script: `${script}`, argument: argument ?? null });
+      // A user's action on a field, the caret at the end of its text.
+      const inField = (action) => async (id, text) => {
+        await evaluate(caretAtEnd, id);
+        await call(action, { text });
+      };
       return {
         async open({ width, height }, url) {
           await call('open', { url, width, height });
@@ -42,18 +47,9 @@ export function qt(version) {
               }, id);
               await call('click', { x, y });
             },
-            async type(id, text) {
-              await evaluate(caretAtEnd, id);
-              await call('type', { text });
-            },
-            async paste(id, text) {
-              await evaluate(caretAtEnd, id);
-              await call('paste', { text });
-            },
-            async undo(id) {
-              await evaluate(caretAtEnd, id);
-              await call('undo');
-            },
+            type: inField('type'),
+            paste: inField('paste'),
+            undo: inField('undo'),
             errors: async () => (await call('errors')).filter((error) => !ignoredKeyword.test(error)),
             close: async () => {},
           };

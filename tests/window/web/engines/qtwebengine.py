@@ -100,11 +100,13 @@ class Driver(QObject):
 
     def paste(self, text):
         QApplication.clipboard().setText(text)
-        QTest.keyClick(self.view.focusProxy(), Qt.Key.Key_V, Qt.KeyboardModifier.ControlModifier)
-        self.settled()
+        self.withControl(Qt.Key.Key_V)
 
     def undo(self):
-        QTest.keyClick(self.view.focusProxy(), Qt.Key.Key_Z, Qt.KeyboardModifier.ControlModifier)
+        self.withControl(Qt.Key.Key_Z)
+
+    def withControl(self, key):
+        QTest.keyClick(self.view.focusProxy(), key, Qt.KeyboardModifier.ControlModifier)
         self.settled()
 
     def errors(self):
