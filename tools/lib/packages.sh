@@ -35,6 +35,12 @@ WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver python3-pyqt5.qtwebeng
 # Node and npm, for Playwright, where the machine has no Node of its own.
 WEB_NODE_PACKAGES=(nodejs npm)
 
+# To check the program under Valgrind, to fuzz it (clang's libFuzzer and sanitizers), and to lint
+# it.
+VALGRIND_PACKAGES=(valgrind)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+LINT_PACKAGES=(clang-tidy cppcheck jq)
+
 # Installs those of the given packages that are not installed yet, with sudo when not root.
 ensure_packages() {
     local missing=()
