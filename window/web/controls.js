@@ -13,7 +13,7 @@ var page = {
   buttons: new Map(), // button element: its index in Command1
   waiting: [], // what the student did before the program was ready, in order
   held: [], // pastes made before the program was ready that wait for it: { field, text, at }
-  lastValues: new Map(), // input field element: its text, while a paste is held for it
+  lastValues: new Map(), // input field element: its text as last seen, which held pastes move from
   replacement: null, // how the program would have an insertion made: { from, to, text }
   said: '', // what the live region said last
 
