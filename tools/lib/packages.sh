@@ -21,9 +21,10 @@ BENCH_PACKAGES=(libbenchmark-dev hyperfine time python3 xvfb xauth dbus-daemon)
 
 # To build the page for the web browser: Emscripten (its optimiser needs node-acorn, and the build
 # runs a part of the window with Node), the inflate library that the page carries for browsers
-# that cannot decompress, the SVG renderer for the app's icons, and zip to pack it.
+# that cannot decompress, the SVG renderer for the app's icons, and zip to pack it with the tool
+# that gives a zip's entries fixed times.
 WEB_BUILD_PACKAGES=(cmake ninja-build emscripten node-acorn node-pako nodejs python3 librsvg2-bin
-    zip)
+    zip strip-nondeterminism)
 
 # To test the page: the three browser engines (Chromium, Firefox ESR, and WebKitGTK's MiniBrowser
 # with its WebDriver), the older Chromium engines of Qt 5's and Qt 6's WebEngine (87 and 102) with
@@ -41,7 +42,8 @@ VALGRIND_PACKAGES=(valgrind)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 LINT_PACKAGES=(clang-tidy cppcheck jq)
 
-# Installs those of the given packages that are not installed yet, with sudo when not root.
+# Installs those of the given packages that are not installed yet, with sudo when not root. A
+# package of another architecture (wine32:i386) first adds that architecture to dpkg's.
 ensure_packages() {
     local missing=()
     local package
@@ -56,6 +58,13 @@ ensure_packages() {
     if [ "$(id -u)" -ne 0 ]; then
         sudo=(sudo)
     fi
+    local architecture
+    for architecture in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*://p' | sort -u); do
+        if ! dpkg --print-foreign-architectures | grep -qx "$architecture"; then
+            echo "Adding the architecture $architecture" >&2
+            "${sudo[@]}" dpkg --add-architecture "$architecture"
+        fi
+    done
     echo "Installing: ${missing[*]}" >&2
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \

@@ -1,0 +1,78 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the build tools and the suites: what lets a school trust a package, namely that every
+# build of one source gives it to the byte, and a SHA256SUMS beside it to check a download with.
+
+# Every time written into a package is the last commit's, as Debian's reproducible builds ask:
+# dpkg, strip, the zips and the MSI all take it from SOURCE_DATE_EPOCH. A tree with uncommitted
+# changes builds with the time of the commit it starts from; a time already set is kept.
+use_source_date() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) || {
+            echo "Set SOURCE_DATE_EPOCH to build outside a git checkout" >&2
+            return 1
+        }
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
+# Runs a program with the clock stopped at SOURCE_DATE_EPOCH (Debian's faketime), for the tools
+# that write the time they run at and know no SOURCE_DATE_EPOCH; in UTC, so that a time stored as
+# a local one is the same on every machine.
+at_source_date() { # PROGRAM [ARGUMENT...]
+    TZ=UTC faketime -f "$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')" "$@"
+}
+
+# Writes the sums of the given files, named from DIR, into DIR/SHA256SUMS, beside the sums that
+# other tools wrote there of files that still exist, in the order of the names; `sha256sum -c
+# SHA256SUMS` in DIR then checks them all.
+record_checksums() { # DIR FILE...
+    (
+        cd "$1"
+        shift
+        declare -A written
+        local name
+        for name in "$@"; do
+            written[$name]=1
+        done
+        {
+            if [ -f SHA256SUMS ]; then
+                while IFS= read -r line; do
+                    name=${line#*  }
+                    [ -n "${written[$name]:-}" ] || [ ! -f "$name" ] || printf '%s\n' "$line"
+                done <SHA256SUMS
+            fi
+            sha256sum -- "$@"
+        } | LC_ALL=C sort -k 2 >SHA256SUMS.new
+        mv SHA256SUMS.new SHA256SUMS
+    )
+}
+
+# Writes the tree as it stands, committed sources and uncommitted changes to tracked files, into
+# DIR/NAME, for a build that must not see this tree's own build folders.
+export_tree() { # DIR NAME
+    local tree
+    tree=$(git stash create)
+    git archive --format=tar --prefix="$2/" "${tree:-HEAD}" | tar -x -C "$1"
+}
+
+# The check that two builds of one source gave the same packages: each folder's files match its
+# SHA256SUMS, and every file that the second build's SHA256SUMS lists has the same sum in the
+# first's.
+same_packages() { # FIRST_DIR SECOND_DIR
+    local dir
+    for dir in "$1" "$2"; do
+        (cd "$dir" && sha256sum --quiet -c SHA256SUMS) || {
+            echo "FAIL: the files in $dir do not match its SHA256SUMS" >&2
+            return 1
+        }
+    done
+    local differ
+    differ=$(grep -vxFf "$1/SHA256SUMS" "$2/SHA256SUMS" || true)
+    if [ -n "$differ" ] || [ ! -s "$2/SHA256SUMS" ]; then
+        echo "FAIL: a second build gave other bytes:" >&2
+        printf '%s\n' "${differ:-(no packages)}" >&2
+        return 1
+    fi
+    echo "two builds gave the same bytes:"
+    sed 's/^/  /' "$2/SHA256SUMS"
+}
