@@ -2,14 +2,14 @@
 # SPDX-License-Identifier: MIT
 # The MSI as deployment tools use it, under Wine: a silent install puts the 32-bit program into
 # the Program Files folder of 32-bit programs, from where it opens its window, with a Start-menu
-# shortcut and an uninstall entry of the project's version; a silent removal leaves no file of it
-# behind. A second build of the MSI must keep the product version and the UpgradeCode, on which a
-# later major upgrade relies.
-# Usage: msi_under_wine.sh MSI SECOND_BUILD_MSI   (from the top of the source tree, under Xvfb,
-# with WINEPREFIX set to a prefix made by wineboot)
+# shortcut and an uninstall entry of the project's version. A later version's MSI replaces it,
+# leaving one program and one entry; the earlier MSI then refuses to go over the later one; a
+# silent removal leaves no file of it behind.
+# Usage: msi_under_wine.sh MSI LATER_MSI   (from the top of the source tree, under Xvfb, with
+# WINEPREFIX set to a prefix made by wineboot)
 set -euo pipefail
 msi=$1
-second=$2
+later=$2
 version=$(sed -n '/^project(/,/)/s/^ *VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
 export WINEDEBUG=-all
 drive_c=$WINEPREFIX/drive_c
@@ -30,34 +30,37 @@ windows() {
 }
 program_files() {
     find "$drive_c" \( -iname 'matrix-cipher*' -o -name 'Матричен шифър.lnk' \
-        -o -name "$product_code" \) -print
+        -o -name "$product_code" -o -name "$later_code" \) -print
+}
+# The version in the uninstall entry of a product code, which Windows keeps for a 32-bit package
+# in the registry's 32-bit view; nothing when there is no entry.
+entry_version() { # PRODUCT_CODE
+    windows reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1" \
+        /v DisplayVersion /reg:32 2>/dev/null | sed -n 's/.*DisplayVersion *REG_SZ *//p'
 }
 
 product_code=$(property "$msi" ProductCode)
-for name in ProductVersion UpgradeCode; do
-    first_value=$(property "$msi" "$name")
-    [ -n "$first_value" ] || fail "the MSI has no $name"
-    [ "$first_value" = "$(property "$second" "$name")" ] || fail "$name differs between builds"
-    echo "$name: $first_value"
-done
+later_code=$(property "$later" ProductCode)
+later_version=$(property "$later" ProductVersion)
 [ "$(property "$msi" ProductVersion)" = "$version" ] || fail "ProductVersion is not $version"
+[ "$(property "$msi" UpgradeCode)" = "$(property "$later" UpgradeCode)" ] ||
+    fail "the later version has another UpgradeCode"
+[ "$product_code" != "$later_code" ] || fail "the later version has the same ProductCode"
 
 [ -z "$(program_files)" ] || fail "already installed in $WINEPREFIX: $(program_files)"
 msi_path=$(winepath -w "$msi")
+later_path=$(winepath -w "$later")
 # A failed run removes what it installed, so that the next starts from a clean prefix.
-trap 'windows msiexec /x "$msi_path" /qn >/dev/null 2>&1 || true' EXIT
+trap 'for path in "$msi_path" "$later_path"; do windows msiexec /x "$path" /qn >/dev/null 2>&1 || true; done' EXIT
 windows msiexec /i "$msi_path" /qn || fail "the silent install failed"
 wineserver -w
 [ -f "$program" ] || fail "no program in Program Files"
 # Wine puts the shortcuts of a per-machine install into the user's Start menu.
 [ -n "$(find "$drive_c" -path '*/Start Menu/Programs/Матричен шифър.lnk')" ] || fail "no shortcut"
-# Windows keeps the uninstall entry of a 32-bit package in the registry's 32-bit view.
-uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
-entry=$(windows reg query "$uninstall_key" /v DisplayVersion /reg:32 2>/dev/null || true)
-grep -q "DisplayVersion *REG_SZ *$version$" <<<"$entry" || fail "uninstall entry: $entry"
+[ "$(entry_version "$product_code")" = "$version" ] || fail "no uninstall entry of $version"
 
-# Wine starts a 32-bit program only with its 32-bit half, which a 64-bit prefix without 32-bit
-# system DLLs lacks (tools/lib/windows.sh says why the test machines have none).
+# Wine starts a 32-bit program only with its 32-bit half, without which a 64-bit prefix has no
+# 32-bit system DLLs (tools/lib/windows.sh says on which machines that is so).
 if [ -d "$drive_c/windows/syswow64" ] && [ ! -f "$drive_c/windows/syswow64/kernel32.dll" ]; then
     echo "NOT CHECKED: this Wine starts no 32-bit program, so none is started from Program Files"
 else
@@ -75,9 +78,20 @@ else
     echo "window shown: $window"
 fi
 
+windows msiexec /i "$later_path" /qn || fail "the later version's install failed"
+wineserver -w
+[ "$(find "$drive_c" -iname matrix-cipher.exe | wc -l)" = 1 ] || fail "not one program after the upgrade"
+[ -z "$(entry_version "$product_code")" ] || fail "the upgrade left the entry of $version"
+[ "$(entry_version "$later_code")" = "$later_version" ] || fail "no uninstall entry of $later_version"
+! windows msiexec /i "$msi_path" /qn || fail "$version went over $later_version"
+wineserver -w
+[ -z "$(entry_version "$product_code")" ] || fail "$version went beside $later_version"
+[ "$(entry_version "$later_code")" = "$later_version" ] || fail "the downgrade removed $later_version"
+echo "$later_version replaced $version, and $version refused to go over $later_version"
+
 trap - EXIT
-windows msiexec /x "$msi_path" /qn || fail "the silent removal failed"
+windows msiexec /x "$later_path" /qn || fail "the silent removal failed"
 wineserver -w
 [ -z "$(program_files)" ] || fail "the removal left: $(program_files)"
-! windows reg query "$uninstall_key" /reg:32 >/dev/null 2>&1 || fail "the uninstall entry is still there"
-echo "the MSI installs and uninstalls silently"
+[ -z "$(entry_version "$later_code")" ] || fail "the uninstall entry is still there"
+echo "the MSI installs, upgrades and uninstalls silently"

@@ -3,14 +3,36 @@
 # the Wine set-up that the tests, the tools and the measurements share.
 
 # To cross-compile matrix-cipher.exe, 32-bit as it ships, and the test suites (GoogleTest from its
-# sources) and to pack the program into a zip and an MSI.
-WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-i686-posix googletest zip wixl msitools)
+# sources) and to pack the program into a zip and an MSI, at the source's time (faketime, for the
+# MSI's tools; strip-nondeterminism, for the zip's entries) and with codes derived by Python.
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-i686-posix googletest zip wixl msitools
+    faketime strip-nondeterminism python3)
 
-# To run the tests: a 64-bit build of them and 64-bit Wine, and a virtual X display for it and a
-# look at its windows. Wine runs a 32-bit program only with its 32-bit half (Debian's
-# wine32:i386), a Linux program of 32 bits, which the kernel of the machines the tests run on
-# refuses; installed, it would even take the place of the 64-bit Wine and fail every test.
-WINDOWS_TEST_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-utils)
+# To run the tests: 64-bit Wine, in which the MSI is tried, and a virtual X display for it and a
+# look at its windows; choose_windows_tests adds what the tests' own build needs.
+WINDOWS_TEST_PACKAGES=(wine wine64 xvfb xauth x11-utils)
+
+# Wine runs a 32-bit Windows program, such as the one that ships, only with its 32-bit half
+# (Debian's wine32:i386), which is a 32-bit Linux program. Some machines' kernels run those and
+# some refuse them; where they are refused, wine32 would even take the place of the 64-bit Wine
+# and fail every Windows test, so it is installed only where the 32-bit loader runs. There the
+# tests run in the 32-bit build that ships, in a 32-bit prefix; elsewhere in a 64-bit build of the
+# same sources, in a 64-bit prefix. MATRIX_CIPHER_WINEARCH=win64 takes the 64-bit way on a machine
+# that could take both. Sets WINDOWS_TEST_BUILD to the build the tests run in (its preset's name)
+# and WINDOWS_TEST_WINEARCH to its prefix's architecture, and adds what that needs to
+# WINDOWS_TEST_PACKAGES. Needs tools/lib/packages.sh.
+choose_windows_tests() {
+    ensure_packages libc6-i386
+    if [ "${MATRIX_CIPHER_WINEARCH:-}" != win64 ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+        WINDOWS_TEST_BUILD=windows
+        WINDOWS_TEST_WINEARCH=win32
+        WINDOWS_TEST_PACKAGES+=(wine32:i386)
+    else
+        WINDOWS_TEST_BUILD=windows-x64
+        WINDOWS_TEST_WINEARCH=win64
+        WINDOWS_TEST_PACKAGES+=(g++-mingw-w64-x86-64-posix)
+    fi
+}
 
 # Runs Wine in the given prefix for the build's programs: without Wine's debug output, and
 # without the dialogs a new prefix would show to offer Mono and Gecko or the menu entries it
@@ -21,12 +43,14 @@ use_wine_prefix() { # PREFIX
     export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 }
 
-# Creates the prefix quietly unless it exists, and waits until Wine has written it, so that
-# programs started afterwards, even several at once, find it whole.
-ensure_wine_prefix() {
+# Creates the prefix quietly, for 32-bit or 64-bit Windows (win32 or win64), unless it exists,
+# and waits until Wine has written it, so that programs started afterwards, even several at
+# once, find it whole.
+ensure_wine_prefix() { # WINEARCH
     [ -f "$WINEPREFIX/system.reg" ] && return 0
-    echo "Creating the Wine prefix $WINEPREFIX" >&2
-    if ! wineboot --init >/dev/null 2>&1; then
+    echo "Creating the $1 Wine prefix $WINEPREFIX" >&2
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    if ! WINEARCH=$1 wineboot --init >/dev/null 2>&1; then
         echo "wineboot --init failed in $WINEPREFIX" >&2
         return 1
     fi
