@@ -17,7 +17,8 @@ namespace cipher::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-// The window's own write into an input field: WM_SETTEXT that is no edit.
+// The window's own write into an input field, which is no edit: its lParam points to the
+// std::u16string_view to show.
 constexpr UINT kShowText = WM_APP;
 constexpr int kFocusInset = 4; // pixels between a button's edge and its focus rectangle
 
@@ -58,11 +59,33 @@ std::u16string shownText(const InputField& input) {
     return input.binding.fieldText(input.field);
 }
 
+// How a text goes into an input field: as a step that the control's undo takes back, as an edit
+// that cannot be taken back, or as the field's whole text anew, which leaves nothing to undo.
+enum class Undo { Step, NoStep, NewText };
+
+constexpr std::size_t kToTheEnd = static_cast<std::size_t>(-1); // as EM_SETSEL takes it
+
+// The one way text goes into an input field past its rules, once the binding has kept it or the
+// worksheet holds it: units [from, to) of what the control shows become `text`, by the control's
+// own EM_REPLACESEL, after which the cursor stands at `cursor`. A new text is set whole by
+// WM_SETTEXT, which leaves the cursor at its start.
+LRESULT put(HWND edit, std::size_t from, std::size_t to, std::u16string_view text,
+            std::size_t cursor, Undo undo) {
+    const std::wstring wide = toWide(text);
+    const auto units = reinterpret_cast<LPARAM>(wide.c_str());
+    if (undo == Undo::NewText) {
+        return DefSubclassProc(edit, WM_SETTEXT, 0, units);
+    }
+    DefSubclassProc(edit, EM_SETSEL, from, static_cast<LPARAM>(to));
+    DefSubclassProc(edit, EM_REPLACESEL, undo == Undo::Step ? TRUE : FALSE, units);
+    DefSubclassProc(edit, EM_SETSEL, cursor, static_cast<LPARAM>(cursor));
+    return TRUE;
+}
+
 // Text typed or pasted over the selection: the binding decides what is kept of it before it goes
-// in, and only that goes in, by the control's own EM_REPLACESEL, so that the control's one undo
-// step holds the text from before and WM_UNDO brings it back.
-void replaceSelection(HWND edit, const InputField& input, std::u16string_view inserted,
-                      BOOL canUndo) {
+// in, and only that goes in, as one replacement of what the field showed, so that the control's
+// one undo step holds the text from before and WM_UNDO brings it back.
+void replaceSelection(HWND edit, const InputField& input, std::u16string_view inserted, Undo undo) {
     const std::u16string before = shownText(input);
     const Selection selection = selectionOf(edit);
     const std::size_t from = std::min<std::size_t>(selection.start, before.size());
@@ -72,14 +95,10 @@ void replaceSelection(HWND edit, const InputField& input, std::u16string_view in
     const WorksheetBinding::FieldText kept =
         input.binding.keepEdit(input.field, edited, from + inserted.size());
     if (kept.text != before) {
-        if (kept.from != from || kept.to != to) {
-            DefSubclassProc(edit, EM_SETSEL, kept.from, static_cast<LPARAM>(kept.to));
-        }
-        const std::wstring replacement = toWide(kept.replacement);
-        DefSubclassProc(edit, EM_REPLACESEL, canUndo,
-                        reinterpret_cast<LPARAM>(replacement.c_str()));
+        put(edit, kept.from, kept.to, kept.replacement, kept.cursor, undo);
+    } else {
+        DefSubclassProc(edit, EM_SETSEL, kept.cursor, static_cast<LPARAM>(kept.cursor));
     }
-    DefSubclassProc(edit, EM_SETSEL, kept.cursor, static_cast<LPARAM>(kept.cursor));
 }
 
 // The text that WM_SETTEXT or EM_REPLACESEL carries.
@@ -88,15 +107,10 @@ std::u16string_view textOf(LPARAM lParam) {
     return unitsOf(units != nullptr ? units : L"");
 }
 
-// Text set by another program, which the control cannot undo: kept before it goes in.
-LRESULT setText(HWND edit, const InputField& input, WPARAM wParam, LPARAM lParam) {
-    const std::u16string_view text = textOf(lParam);
-    const std::wstring kept = toWide(input.binding.keepEdit(input.field, text, text.size()).text);
-    return DefSubclassProc(edit, WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(kept.c_str()));
-}
-
 // An edit the control made itself (deleting, undoing, an input method's text): the binding takes
-// what the field shows now, read once, and the field shows what the binding kept.
+// what the field shows now, read once, and the field shows what the binding kept, as an edit
+// that can be undone like any other. The binding's span is of the text before the control's
+// edit, so the kept text replaces the whole.
 void settle(HWND edit, const InputField& input) {
     const std::wstring shown = windowText(edit);
     if (unitsOf(shown) == shownText(input)) {
@@ -105,11 +119,7 @@ void settle(HWND edit, const InputField& input) {
     const WorksheetBinding::FieldText kept =
         input.binding.keepEdit(input.field, unitsOf(shown), selectionOf(edit).end);
     if (kept.text != unitsOf(shown)) {
-        // Through the control itself, so that the change can be undone like any other edit.
-        const std::wstring wanted = toWide(kept.text);
-        DefSubclassProc(edit, EM_SETSEL, 0, -1);
-        DefSubclassProc(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wanted.c_str()));
-        DefSubclassProc(edit, EM_SETSEL, kept.cursor, static_cast<LPARAM>(kept.cursor));
+        put(edit, 0, kToTheEnd, kept.text, kept.cursor, Undo::Step);
     }
 }
 
@@ -195,7 +205,7 @@ LRESULT CALLBACK inputFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
             return 0;
         }
         if (unit >= L' ') { // a character, not one of the keys the control acts on
-            replaceSelection(edit, input, unitsOf(std::wstring_view(&unit, 1)), TRUE);
+            replaceSelection(edit, input, unitsOf(std::wstring_view(&unit, 1)), Undo::Step);
             return 0;
         }
         if (unit == VK_BACK) {
@@ -209,15 +219,19 @@ LRESULT CALLBACK inputFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
         }
         break;
     case EM_REPLACESEL:
-        replaceSelection(edit, input, textOf(lParam), static_cast<BOOL>(wParam));
+        replaceSelection(edit, input, textOf(lParam), wParam != FALSE ? Undo::Step : Undo::NoStep);
         return 0;
-    case WM_SETTEXT:
-        return setText(edit, input, wParam, lParam);
+    case WM_SETTEXT: { // another program's text, which the control cannot undo
+        const std::u16string_view text = textOf(lParam);
+        const std::u16string kept = input.binding.keepEdit(input.field, text, text.size()).text;
+        return put(edit, 0, kToTheEnd, kept, 0, Undo::NewText);
+    }
     case WM_PASTE:
         pasteClipboardText(edit);
         return 0;
     case kShowText:
-        return DefSubclassProc(edit, WM_SETTEXT, 0, lParam);
+        return put(edit, 0, kToTheEnd, *reinterpret_cast<const std::u16string_view*>(lParam), 0,
+                   Undo::NewText);
     case WM_NCDESTROY:
         RemoveWindowSubclass(edit, &inputFieldProc, kSubclassId);
         delete &input;
@@ -298,8 +312,7 @@ void makeInputField(HWND edit, WorksheetBinding& binding, std::size_t field) {
 }
 
 void showFieldText(HWND edit, std::u16string_view text) {
-    const std::wstring wide = toWide(text);
-    SendMessageW(edit, kShowText, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    SendMessageW(edit, kShowText, 0, reinterpret_cast<LPARAM>(&text));
 }
 
 void makeMessagePane(HWND edit) {
