@@ -319,13 +319,17 @@ void makeMessagePane(HWND edit) {
     SetWindowSubclass(edit, &paneProc, kSubclassId, 0);
 }
 
-void drawColourButton(const DRAWITEMSTRUCT& item, HBRUSH face, HFONT font) {
+void drawColourButton(const DRAWITEMSTRUCT& item, const Colours& colours, SolidBrushes& brushes,
+                      HFONT font) {
     HDC dc = item.hDC;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     RECT bounds = item.rcItem;
 
-    FillRect(dc, &bounds, face);
+    FillRect(dc, &bounds, brushes.forColour(colours.face));
     DrawEdge(dc, &bounds, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    if (colours.frame) {
+        FrameRect(dc, &bounds, brushes.forColour(*colours.frame));
+    }
 
     RECT text = bounds;
     if (pressed) {
@@ -334,7 +338,7 @@ void drawColourButton(const DRAWITEMSTRUCT& item, HBRUSH face, HFONT font) {
     const std::wstring caption = windowText(item.hwndItem);
     HGDIOBJ previousFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, colours.text);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previousFont);

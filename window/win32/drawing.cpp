@@ -43,6 +43,24 @@ COLORREF colourOf(layout::Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
+bool highContrastOn() {
+    HIGHCONTRASTW highContrast{};
+    highContrast.cbSize = sizeof(highContrast);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0) &&
+           (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+Colours coloursOf(Part part, layout::Rgb described, bool highContrast) {
+    if (!highContrast) {
+        return {colourOf(described), RGB(0, 0, 0), std::nullopt};
+    }
+    if (part == Part::Button) {
+        return {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT),
+                GetSysColor(COLOR_WINDOWTEXT)};
+    }
+    return {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT), std::nullopt};
+}
+
 WindowFont::WindowFont(const layout::Font& font, Dpi dpi) : font_(createFontFor(font, dpi)) {}
 
 WindowFont::~WindowFont() {
@@ -50,19 +68,19 @@ WindowFont::~WindowFont() {
 }
 
 SolidBrushes::~SolidBrushes() {
-    for (const auto& [rgb, brush] : brushes_) {
+    for (const auto& [colour, brush] : brushes_) {
         DeleteObject(brush);
     }
 }
 
-HBRUSH SolidBrushes::forColour(layout::Rgb rgb) {
+HBRUSH SolidBrushes::forColour(COLORREF colour) {
     auto found = std::find_if(brushes_.begin(), brushes_.end(),
-                              [rgb](const auto& entry) { return entry.first == rgb; });
+                              [colour](const auto& entry) { return entry.first == colour; });
     if (found != brushes_.end()) {
         return found->second;
     }
-    HBRUSH brush = CreateSolidBrush(colourOf(rgb));
-    brushes_.emplace_back(rgb, brush);
+    HBRUSH brush = CreateSolidBrush(colour);
+    brushes_.emplace_back(colour, brush);
     return brush;
 }
 

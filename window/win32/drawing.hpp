@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // What the window is drawn with: the screen's dots per inch, in whose pixels the layout table's
 // twips are placed (the program's manifest asks Windows for the real dpi, not a scaled 96), the
-// one font of the window and its controls, and the solid brushes of its colours.
+// one font of the window and its controls, its colours and the solid brushes of them.
 #pragma once
 
 #include "window/layout.hpp"
 
 #include <windows.h>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,25 @@ RECT toPixels(const layout::Twips& bounds, Dpi dpi);
 
 COLORREF colourOf(layout::Rgb rgb);
 
+// What one part of the window is painted in: its face, the text on it, and in high contrast the
+// frame of a button.
+struct Colours {
+    COLORREF face;
+    COLORREF text;
+    std::optional<COLORREF> frame;
+};
+
+enum class Part { Window, Label, Button };
+
+// Whether Windows' high contrast is on: the student's own choice of colours over the window's.
+bool highContrastOn();
+
+// The one place that decides the colours of the window, its labels and its buttons. Each has its
+// described face (`described`) with black text on it; in high contrast the window and the labels
+// take the system's colours of a window, and the buttons those of a button, framed in the
+// window's text colour, as contrast themes draw them. A text's colour always goes with its face.
+Colours coloursOf(Part part, layout::Rgb described, bool highContrast);
+
 // The window's font for the screen's dpi, deleted with its owner once no control uses it.
 class WindowFont {
 public:
@@ -40,7 +60,8 @@ private:
     HFONT font_;
 };
 
-// One brush per colour, made when first asked for and deleted with its owner.
+// One brush per colour, made when first asked for and deleted with its owner. Kept by the colour
+// itself, so that a system colour that the student changes gets a brush of its own.
 class SolidBrushes {
 public:
     SolidBrushes() = default;
@@ -48,10 +69,10 @@ public:
     SolidBrushes& operator=(const SolidBrushes&) = delete;
     ~SolidBrushes();
 
-    HBRUSH forColour(layout::Rgb rgb);
+    HBRUSH forColour(COLORREF colour);
 
 private:
-    std::vector<std::pair<layout::Rgb, HBRUSH>> brushes_;
+    std::vector<std::pair<COLORREF, HBRUSH>> brushes_;
 };
 
 } // namespace cipher::win32

@@ -27,6 +27,8 @@ struct MainForm {
     Dpi dpi = screenDpi();
     WindowFont font{layout::mainWindow().font, dpi};
     SolidBrushes brushes;
+    // Read again whenever the system's colours or settings change.
+    bool highContrast = highContrastOn();
     // The window of each control of the layout table, in the table's order; null for a control
     // that is never shown.
     std::vector<HWND> windows;
@@ -176,13 +178,15 @@ void commandReceived(HWND window, MainForm& form, int id, int notification) {
     }
 }
 
-// Labels are painted in their colour from the table. A read-only edit control asks here as
-// well; it keeps the look of a field the student cannot type in, not the grey of a dialog.
+// Labels are painted in their colours. A read-only edit control asks here as well; it keeps the
+// look of a field the student cannot type in, not the grey of a dialog.
 LRESULT staticColours(MainForm& form, HDC dc, HWND child) {
     const layout::Control* control = controlOf(child);
     if (control != nullptr && control->background) {
-        SetBkColor(dc, colourOf(*control->background));
-        return reinterpret_cast<LRESULT>(form.brushes.forColour(*control->background));
+        const Colours colours = coloursOf(Part::Label, *control->background, form.highContrast);
+        SetTextColor(dc, colours.text);
+        SetBkColor(dc, colours.face);
+        return reinterpret_cast<LRESULT>(form.brushes.forColour(colours.face));
     }
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -192,14 +196,17 @@ LRESULT staticColours(MainForm& form, HDC dc, HWND child) {
 void drawButton(MainForm& form, const DRAWITEMSTRUCT& item) {
     const layout::Control* control = controlOf(item.hwndItem);
     if (control != nullptr && control->background) {
-        drawColourButton(item, form.brushes.forColour(*control->background), form.font.handle());
+        drawColourButton(item, coloursOf(Part::Button, *control->background, form.highContrast),
+                         form.brushes, form.font.handle());
     }
 }
 
 void paintBackground(MainForm& form, HWND window, HDC dc) {
     RECT client;
     GetClientRect(window, &client);
-    FillRect(dc, &client, form.brushes.forColour(layout::mainWindow().background));
+    const Colours colours =
+        coloursOf(Part::Window, layout::mainWindow().background, form.highContrast);
+    FillRect(dc, &client, form.brushes.forColour(colours.face));
 }
 
 LRESULT CALLBACK mainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -231,6 +238,11 @@ LRESULT CALLBACK mainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_ERASEBKGND:
         paintBackground(*form, window, reinterpret_cast<HDC>(wParam));
         return TRUE;
+    case WM_SYSCOLORCHANGE: // high contrast switched on or off, or its colours changed
+    case WM_SETTINGCHANGE:
+        form->highContrast = highContrastOn();
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();

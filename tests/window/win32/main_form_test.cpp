@@ -2,6 +2,7 @@
 // MainForm as Windows reports it back: places and sizes, captions, styles, font, colours and
 // the keyboard order, at 96 dots per inch, the dpi of the test's Wine prefix.
 #include "main_form_fixture.hpp"
+#include "window/win32/controls.hpp"
 
 #include "expected/window_pixels.hpp"
 #include "row_name.hpp"
@@ -169,6 +170,37 @@ INSTANTIATE_TEST_SUITE_P(
                       PixelCase{"Command1(0)", 8 + 5, 128 + 5, RGB(0, 255, 0)},
                       PixelCase{"Command1(1)", 384 + 83, 216 + 19, RGB(255, 0, 0)}),
     cipher::testing::RowName{});
+
+// Кодирай drawn through the one place that decides the colours, in a dark contrast theme's system
+// colours (set back after), as Wine cannot switch high contrast on: its caption goes with its
+// face, and in high contrast a frame stands around it.
+using HighContrastTest = MainFormTableTest<bool>;
+
+TEST_P(HighContrastTest, KodiraisCaptionGoesWithItsFace) {
+    const std::array<int, 3> elements{COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    std::array<COLORREF, 3> saved{}, theme{RGB(255, 255, 0), RGB(0, 0, 0), RGB(0, 255, 255)};
+    std::transform(elements.begin(), elements.end(), saved.begin(), GetSysColor);
+    SetSysColors(3, elements.data(), theme.data());
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ screen = SelectObject(dc, CreateBitmap(89, 25, 1, 32, nullptr));
+    SolidBrushes brushes;
+    drawColourButton(
+        {ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, Child("Command1(0)"), dc, {0, 0, 89, 25}, 0},
+        coloursOf(Part::Button, {0, 255, 0}, GetParam()), brushes,
+        WindowFont(layout::mainWindow().font, {kTestDpi, kTestDpi}).handle());
+    SetSysColors(3, elements.data(), saved.data());
+    int caption = 0;
+    for (int at = 0; at < 89 * 25; ++at) {
+        caption += GetPixel(dc, at % 89, at / 89) == (GetParam() ? theme[2] : RGB(0, 0, 0)) ? 1 : 0;
+    }
+    EXPECT_GT(caption, 20);
+    EXPECT_EQ(GetPixel(dc, 6, 8), GetParam() ? theme[1] : RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 0, 12) == theme[0], GetParam()) << "the frame";
+    DeleteObject(SelectObject(dc, screen));
+    DeleteDC(dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(HighContrast, HighContrastTest, ::testing::Bool());
 
 TEST_F(MainFormTest, FocusStartsOnThePaneAndTabFollowsTheKeyboardOrder) {
     ShowWindow(Window(), SW_SHOW);
