@@ -219,7 +219,8 @@ test('what a student does before the program has started waits for it or has its
   const { sample } = expected;
   await control(page, 'Text2(1)').press('End');
   await page.keyboard.type('бвгджзи'); // two letters over the key's limit
-  // A paste over the plaintext's last three characters, then two typed where they stood.
+  // A paste over the plaintext's last three characters, the browser's own, which makes the line
+  // break a space; then two typed where they stood.
   await control(page, 'Text2(0)').press('End');
   for (let left = 0; left < 3; ++left) await page.keyboard.press('Shift+ArrowLeft');
   await page.evaluate(() => navigator.clipboard.writeText('\nа'));
