@@ -78,7 +78,7 @@ var page = {
     startWatch.ready();
     page.module = module;
     page.fields.forEach(function (row, field) {
-      fieldEdited(field, field.value, field.selectionStart);
+      fieldEdited(field);
     });
     page.waiting.splice(0).forEach(function (action) {
       action();
@@ -97,8 +97,10 @@ function toProgram(exported, field, text, cursor) {
   module._free(units);
 }
 
-function fieldEdited(field, text, cursor) {
-  toProgram('_webFieldEdited', field, text, cursor);
+// The field's text as it stands, the cursor after what the edit inserted: at the selection's end,
+// since a browser's own drop selects the dropped text.
+function fieldEdited(field) {
+  toProgram('_webFieldEdited', field, field.value, field.selectionEnd);
 }
 
 // Pasted or dropped text goes in as the field keeps it (one line, within its limit), inserted
@@ -118,7 +120,7 @@ function paste(field, text) {
   }
   if (!inserted) {
     field.setRangeText(replacement.text, replacement.from, replacement.to, 'end');
-    fieldEdited(field, field.value, field.selectionStart);
+    fieldEdited(field);
   }
 }
 
@@ -140,7 +142,7 @@ document.addEventListener('click', function (event) {
 document.addEventListener('input', function (event) {
   var field = event.target;
   if (page.fields.has(field) && !event.isComposing && !awaitsSecondHalf(field)) {
-    fieldEdited(field, field.value, field.selectionStart);
+    fieldEdited(field);
   }
 });
 
@@ -152,7 +154,7 @@ function awaitsSecondHalf(field) {
 
 document.addEventListener('compositionend', function (event) {
   if (page.fields.has(event.target)) {
-    fieldEdited(event.target, event.target.value, event.target.selectionStart);
+    fieldEdited(event.target);
   }
 });
 
