@@ -228,8 +228,8 @@ test('what a student does before the program has started waits for it or has its
   await page.keyboard.type('xy');
   await encrypt(page);
   await expect(control(page, 'Text1(0)')).toHaveValue(expected.description.replaceAll('\r\n', '\n'));
-  // Not forever without a word: a few seconds on, the pane says the program has not started.
-  await expect(control(page, 'Text1(0)')).toHaveValue(/браузър/, { timeout: 10_000 });
+  // Not forever without a word: a few seconds on, the pane says the program has not started yet.
+  await expect(control(page, 'Text1(0)')).toHaveValue(/все още .* Chrome и Edge 87/, { timeout: 10_000 });
 
   await page.evaluate(() => window.releaseProgram());
   await expect(control(page, 'Text1(0)')).toHaveValue(messages.encryptionComplete);

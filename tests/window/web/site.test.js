@@ -9,6 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium, expect, test } from '@playwright/test';
 import { launchOptions } from './chromium.js';
+import { programReady } from './engines/page_side.js';
 import { control, encrypt, expected, serve, sitePath } from './web_page.js';
 
 let server;
@@ -36,6 +37,15 @@ test('the site installs as an app that works offline and updates with the networ
   let { server: python, port } = await serve(server);
   const context = await chromium.launchPersistentContext(profile, launchOptions);
   const page = context.pages()[0] ?? (await context.newPage());
+  const exceptions = [];
+  page.on('pageerror', (error) => exceptions.push(error.message));
+  // A browser that refuses the service worker (blocked storage, some managed profiles) runs the
+  // page all the same, without a word of it to the student.
+  await page.addInitScript(() => {
+    if (location.search === '?refused') navigator.serviceWorker.register = () => Promise.reject(new TypeError('refused'));
+  });
+  await page.goto(`http://127.0.0.1:${port}/b/?refused`);
+  await page.evaluate(programReady);
   // Installed once the service worker keeps the site's files and answers for the page.
   const installed = () => page.evaluate(() => Boolean(navigator.serviceWorker.controller));
   const cacheNames = () => page.evaluate(() => caches.keys());
@@ -90,6 +100,7 @@ test('the site installs as an app that works offline and updates with the networ
   expect(await cacheNames()).toContain(bFiles);
   await page.reload();
   await expect.poll(() => page.title(), { timeout: 15_000 }).toMatch(/^2 /);
+  expect(exceptions).toEqual([]);
   python.kill();
   await context.close();
 });
