@@ -74,10 +74,11 @@ test('the site installs as an app that works offline and updates with the networ
     .poll(async () => (await devtools.send('Page.getInstallabilityErrors')).installabilityErrors)
     .toEqual([]);
 
-  // With the network gone, and the server too, the app still opens and encrypts.
+  // With the network gone, and the server too, the app still opens and encrypts, at an address
+  // with a query too, as a school's portal may link it.
   await context.setOffline(true);
   python.kill();
-  const offline = await page.reload();
+  const offline = await page.goto(`http://127.0.0.1:${port}/a/?from=portal`);
   expect(offline.fromServiceWorker()).toBe(true);
   await encrypt(page);
   await expect(control(page, 'Text2(2)')).toHaveValue(expected.sample.ciphertext);
