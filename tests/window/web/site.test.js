@@ -15,6 +15,7 @@ import { control, encrypt, expected, serve, sitePath } from './web_page.js';
 let server;
 let site;
 let profile;
+let python; // the web server, ended after the test whether it passed or failed
 // Two copies of the site in two folders of one server: a/, which the test turns into a new
 // version, and b/. Their files are dated a minute back: the server's Last-Modified counts whole
 // seconds, and a new version must look newer.
@@ -29,12 +30,14 @@ test.beforeAll(() => {
   profile = mkdtempSync(join(tmpdir(), 'matrix-cipher-profile-'));
 });
 test.afterAll(() => {
+  python?.kill();
   rmSync(profile, { recursive: true, force: true });
   rmSync(server, { recursive: true, force: true });
 });
 
 test('the site installs as an app that works offline and updates with the network', async () => {
-  let { server: python, port } = await serve(server);
+  let port;
+  ({ server: python, port } = await serve(server));
   const context = await chromium.launchPersistentContext(profile, launchOptions);
   const page = context.pages()[0] ?? (await context.newPage());
   const exceptions = [];
@@ -102,6 +105,5 @@ test('the site installs as an app that works offline and updates with the networ
   await page.reload();
   await expect.poll(() => page.title(), { timeout: 15_000 }).toMatch(/^2 /);
   expect(exceptions).toEqual([]);
-  python.kill();
   await context.close();
 });
