@@ -30,11 +30,14 @@ WORKER = "sw.js"
 # The site's files that its service worker keeps, the page first.
 SITE_FILES = ("index.html", MANIFEST) + tuple(f"icon-{size}.png" for size in ICON_SIZES)
 
-# How the page names the browsers of the floor, and in which words it says it cannot start.
+# How the page names the browsers of the floor, and what it says while its program has not
+# started: after a few seconds, that it has not started yet; once its start failed with an error,
+# that it cannot in this browser. Both name the browsers that run it.
 BROWSER_NAMES = {"chrome": "Chrome", "edge": "Edge", "firefox": "Firefox", "safari": "Safari",
                  "ios_saf": "Safari"}
-NOTICE = ("Програмата не можа да започне работа в този браузър. Тя работи в {browsers} "
-          "и в по-новите им версии.")
+NOTICES = {"slow": "Програмата все още не е започнала работа.",
+           "failed": "Програмата не можа да започне работа в този браузър."}
+WORKS_IN = "Тя работи в {browsers} и в по-новите им версии."
 
 
 def read(path):
@@ -73,8 +76,9 @@ def floor_browsers(path):
 
 def page(args, window):
     style = read(args.style) + window["style"]
-    notice = NOTICE.format(browsers=floor_browsers(args.browsers))
-    watch = filled(read(args.watch), {"@NOTICE@": json.dumps(notice, ensure_ascii=False)})
+    works_in = WORKS_IN.format(browsers=floor_browsers(args.browsers))
+    notices = {name: f"{notice} {works_in}" for name, notice in NOTICES.items()}
+    watch = filled(read(args.watch), {"@NOTICES@": json.dumps(notices, ensure_ascii=False)})
     site = {"manifest": MANIFEST, "icon": f"icon-{ICON_SIZES[0]}.png", "worker": WORKER}
     script = "\n".join(read(path) for path in args.scripts)
     script = filled(script, {"@SITE@": json.dumps(site)})

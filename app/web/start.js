@@ -98,8 +98,10 @@
     element.href = link[1];
     document.head.appendChild(element);
   });
-  // A new version of the site is shown at the next visit; the open page goes on as it is.
+  // A new version of the site is shown at the next visit; the open page goes on as it is. A
+  // browser that refuses the worker (blocked storage, some managed profiles) runs the page all the
+  // same, only not offline: that is no failure to tell the student of.
   if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register(site.worker);
+    navigator.serviceWorker.register(site.worker).catch(function () {});
   }
 })();

@@ -113,31 +113,47 @@ struct EditCase {
     std::size_t cursor; // UTF-16 units, in and out
     std::u16string_view kept;
     std::size_t keptCursor;
+    // The same as one replacement of `before`, for the toolkit's undo: units [from, to) of it.
+    std::size_t from;
+    std::size_t to;
+    std::u16string_view replacement;
 
     friend void PrintTo(const EditCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class KeyEdit : public ::testing::TestWithParam<EditCase> {};
 
-TEST_P(KeyEdit, KeepsToTheFieldRules) {
+TEST_P(KeyEdit, KeepsToTheFieldRulesAsOneReplacement) {
     const EditCase& edit = GetParam();
     WorksheetBinding binding(LineBreaks::Lf, &ComposeShortI);
     binding.keepEdit(1, edit.before, edit.before.size());
-    const auto kept = binding.keepEdit(1, edit.edited, edit.cursor);
+    const auto kept = binding.kept(1, edit.edited, edit.cursor);
     EXPECT_EQ(kept.text, edit.kept);
     EXPECT_EQ(kept.cursor, edit.keptCursor);
+    EXPECT_EQ(kept.from, edit.from);
+    EXPECT_EQ(kept.to, edit.to);
+    EXPECT_EQ(kept.replacement, edit.replacement);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Typed, KeyEdit,
     ::testing::Values(
         // The cursor keeps its distance from the end when a break before it became a space.
-        EditCase{"paste_in_the_middle", u"абвг", u"аб1\r\n2вг", 6, u"аб1 2вг", 5},
+        EditCase{"paste_in_the_middle", u"абвг", u"аб1\r\n2вг", 6, u"аб1 2вг", 5, 2, 2, u"1 2"},
         EditCase{"eleventh_in_the_middle_refused", u"абвгдежзий", u"абвXгдежзий", 4, u"абвгдежзий",
-                 3},
+                 3, 3, 3, u""},
         // A control character between a letter and its mark goes first, then they compose.
-        EditCase{"composed_after_one_line", u"", u"и\u0007\u0306", 3, u"й", 1},
-        EditCase{"emoji_counts_one_character", u"абвгдежзи", u"абвгдежзи😀", 11, u"абвгдежзи😀", 11}),
+        EditCase{"composed_after_one_line", u"", u"и\u0007\u0306", 3, u"й", 1, 0, 0, u"й"},
+        EditCase{"emoji_counts_one_character", u"абвгдежзи", u"абвгдежзи😀", 11, u"абвгдежзи😀", 11,
+                 9, 9, u"😀"},
+        // "вг" selected and "123" pasted over it: what fits of it replaces the selection.
+        EditCase{"selection_replaced_up_to_the_limit", u"абвгдежзий", u"аб123дежзий", 5,
+                 u"аб12дежзий", 4, 2, 4, u"12"},
+        // An "а" typed in front of "аа": the replacement stands where the cursor says.
+        EditCase{"same_text_on_both_sides", u"аа", u"ааа", 1, u"ааа", 1, 0, 0, u"а"},
+        // U+1F601 and U+1F602 differ in their low halves only, U+1F600 and U+1F200 in their high.
+        EditCase{"pair_at_the_start_of_the_span", u"😀😁", u"😀😂", 4, u"😀😂", 4, 2, 4, u"😂"},
+        EditCase{"pair_at_the_end_of_the_span", u"😀", u"🈀", 0, u"🈀", 0, 0, 2, u"🈀"}),
     testing::RowName{});
 
 } // namespace

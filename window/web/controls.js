@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: MIT
 // The page's half of main_form.cpp. The page is written with the window's elements, so the
 // browser shows the window before the compiled program has started; this script runs as the page
-// is read, and listens from then on. What a student does before the program is ready waits for
-// it: a click, a paste. What a field takes by itself (typing, deleting) stays, and the program
-// takes the field's text over as an edit once it starts. What a control shows, and what a field
-// keeps, are decided in the program; this file only speaks to the browser.
+// is read, and listens from then on. A click made before the program is ready waits for it. What
+// a field takes before then (typing, deleting, a paste) the browser makes by its own rules, and
+// the program takes the field's text over as an edit once it starts. What a control shows, and
+// what a field keeps, are decided in the program; this file only speaks to the browser.
 
 var page = {
   module: null, // the compiled window, once it is ready
   rows: [], // the element of each row of the layout table
-  fields: new Map(), // input field element: its row
+  // Input field element: its row. Filled as the program starts, so that until then every field
+  // event is the browser's alone.
+  fields: new Map(),
   buttons: new Map(), // button element: its index in Command1
-  waiting: [], // what the student did before the program was ready, in order
-  held: [], // pastes made before the program was ready that wait for it: { field, text, at }
-  lastValues: new Map(), // input field element: its text as last seen, which held pastes move from
+  waiting: [], // the clicks made before the program was ready, in order
   replacement: null, // how the program would have an insertion made: { from, to, text }
   said: '', // what the live region said last
 
@@ -30,9 +30,7 @@ var page = {
   // The window's own writes: they set the element's content, which fires no input event.
   showText: function (row, text) {
     var element = page.rows[row];
-    if (page.fields.has(element)) {
-      setFieldText(element, text);
-    } else if (element instanceof HTMLInputElement || element instanceof HTMLTextAreaElement) {
+    if (element instanceof HTMLInputElement || element instanceof HTMLTextAreaElement) {
       element.value = text;
     } else {
       element.textContent = text;
@@ -55,7 +53,7 @@ var page = {
   },
 
   showKept: function (row, text, cursor) {
-    setFieldText(page.rows[row], text);
+    page.rows[row].value = text;
     page.rows[row].setSelectionRange(cursor, cursor);
   },
 
@@ -80,7 +78,7 @@ var page = {
     startWatch.ready();
     page.module = module;
     page.fields.forEach(function (row, field) {
-      fieldEdited(field, field.value, field.selectionStart);
+      fieldEdited(field);
     });
     page.waiting.splice(0).forEach(function (action) {
       action();
@@ -99,21 +97,20 @@ function toProgram(exported, field, text, cursor) {
   module._free(units);
 }
 
-function fieldEdited(field, text, cursor) {
-  toProgram('_webFieldEdited', field, text, cursor);
+// The field's text as it stands, the cursor after what the edit inserted: at the selection's end,
+// since a browser's own drop selects the dropped text.
+function fieldEdited(field) {
+  toProgram('_webFieldEdited', field, field.value, field.selectionEnd);
 }
 
 // Pasted or dropped text goes in as the field keeps it (one line, within its limit), inserted
 // as the browser inserts typed text, so that Ctrl+Z takes it out again. A browser that cannot
-// insert into a field that way (Firefox before 89) has the field's text set. The browser
-// inserts into the field with the focus, which a paste held for the program may not have: it
-// has it for the insertion.
-function insert(field, text, start, end) {
-  var edited = field.value.slice(0, start) + text + field.value.slice(end);
+// insert into a field that way (Firefox before 89) has the field's text set.
+function paste(field, text) {
+  var start = field.selectionStart;
+  var edited = field.value.slice(0, start) + text + field.value.slice(field.selectionEnd);
   toProgram('_webFieldInserted', field, edited, start + text.length);
   var replacement = page.replacement;
-  var focused = document.activeElement;
-  field.focus();
   field.setSelectionRange(replacement.from, replacement.to);
   var inserted = false;
   try {
@@ -123,67 +120,8 @@ function insert(field, text, start, end) {
   }
   if (!inserted) {
     field.setRangeText(replacement.text, replacement.from, replacement.to, 'end');
-    fieldEdited(field, field.value, field.selectionStart);
+    fieldEdited(field);
   }
-  if (focused && focused !== field && focused !== document.body) {
-    focused.focus();
-  }
-}
-
-// Where a paste held for the program lands once the edit that turned `before` into `after` is
-// made: moved along by what was inserted or deleted in front of it, and in front of what was
-// typed where it stands, since it was pasted first.
-function moved(at, before, after) {
-  var start = 0;
-  while (start < before.length && start < after.length && before[start] === after[start]) {
-    ++start;
-  }
-  var end = 0;
-  while (end < before.length - start && end < after.length - start &&
-         before[before.length - 1 - end] === after[after.length - 1 - end]) {
-    ++end;
-  }
-  if (at <= start) {
-    return at;
-  }
-  var replacedEnd = before.length - end;
-  // Behind the edit it moves by what the edit added; within what it replaced, to the end of that.
-  return at >= replacedEnd ? at + after.length - before.length : after.length - end;
-}
-
-// A field's text changed: the pastes held for it move along.
-function moveHeld(field, text) {
-  var before = page.lastValues.get(field);
-  page.held.forEach(function (held) {
-    if (held.field === field) {
-      held.at = moved(held.at, before, text);
-    }
-  });
-  page.lastValues.set(field, text);
-}
-
-function setFieldText(field, text) {
-  moveHeld(field, text);
-  field.value = text;
-}
-
-// Before the program is ready, what the paste replaces goes at once, as the student sees it go;
-// the text waits, and lands where it was pasted in the field as the program finds it.
-function paste(field, text) {
-  var start = field.selectionStart;
-  var end = field.selectionEnd;
-  if (page.module) {
-    insert(field, text, start, end);
-    return;
-  }
-  field.setRangeText('', start, end, 'end');
-  page.lastValues.set(field, field.value);
-  var held = { field: field, text: text, at: start };
-  page.held.push(held);
-  page.waiting.push(function () {
-    page.held.splice(page.held.indexOf(held), 1);
-    insert(field, held.text, held.at, held.at);
-  });
 }
 
 document.addEventListener('click', function (event) {
@@ -203,12 +141,8 @@ document.addEventListener('click', function (event) {
 // Multilingual Plane that comes as two halves, one event each, when both are there.
 document.addEventListener('input', function (event) {
   var field = event.target;
-  if (!page.fields.has(field)) {
-    return;
-  }
-  moveHeld(field, field.value);
-  if (page.module && !event.isComposing && !awaitsSecondHalf(field)) {
-    fieldEdited(field, field.value, field.selectionStart);
+  if (page.fields.has(field) && !event.isComposing && !awaitsSecondHalf(field)) {
+    fieldEdited(field);
   }
 });
 
@@ -219,12 +153,12 @@ function awaitsSecondHalf(field) {
 }
 
 document.addEventListener('compositionend', function (event) {
-  if (page.module && page.fields.has(event.target)) {
-    fieldEdited(event.target, event.target.value, event.target.selectionStart);
+  if (page.fields.has(event.target)) {
+    fieldEdited(event.target);
   }
 });
 
-// The browser would drop a pasted line break; the program makes it a space instead.
+// The browser's own paste knows nothing of the field's rules.
 document.addEventListener('paste', function (event) {
   if (page.fields.has(event.target)) {
     event.preventDefault();

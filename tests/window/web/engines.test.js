@@ -156,18 +156,37 @@ for (const row of expected.typedCases) {
 // the paste out again, and the worksheet follows: Кодирай then shows what it shows for the text
 // from before the paste.
 for (const row of expected.fieldCases) {
-  test(`paste: ${row.name}`, async ({ window }) => {
+  test(`paste: ${row.name}`, async ({ window, without }) => {
     const id = `Text2(${row.field})`;
     await window.evaluate(fill, { id, text: row.start });
     await window.paste(id, row.pasted);
     const { value, worksheet } = await kept(window, row.field);
     expect({ value, worksheet }).toEqual({ value: row.kept, worksheet: row.kept });
+    // Firefox before 89 cannot undo a paste that the page inserts itself.
+    if (without === 'firefox78') return;
     await window.undo(id);
     await encrypt(window);
     const undone = await shown(window);
     await window.evaluate(fill, { id, text: row.start });
     await encrypt(window);
     expect(undone).toEqual(await shown(window));
+  });
+}
+
+// A paste or a drop with line breaks, then a letter typed: the field and the worksheet take each
+// edit, and the caret stands after it. A drop where the driver makes a real one (Chromium's). The
+// text has no last line break, which a browser's own drop leaves out and the program would keep.
+const breaks = expected.fieldCases.find((row) => row.name === 'line_breaks_and_tabs_become_spaces');
+for (const insert of ['paste', 'drop']) {
+  test(`${insert}: ${breaks.name}, then typing`, async ({ window }) => {
+    test.skip(!window[insert], 'this driver drops no text');
+    const id = `Text2(${breaks.field})`;
+    await window.evaluate(fill, { id, text: breaks.start });
+    await window[insert](id, breaks.pasted.trimEnd());
+    const text = breaks.kept.trimEnd();
+    expect(await kept(window, breaks.field)).toEqual({ value: text, caret: text.length, worksheet: text });
+    await window.type(id, 'я');
+    expect(await kept(window, breaks.field)).toEqual({ value: `${text}я`, caret: text.length + 1, worksheet: `${text}я` });
   });
 }
 

@@ -21,7 +21,7 @@ export default defineConfig({
     { name: 'firefox', testMatch: 'engines.test.js', use: { engineName: 'firefox' } },
     { name: 'webkit', testMatch: 'engines.test.js', use: { engineName: 'webkit' } },
     // The oldest engines the page runs in: Qt's WebEngine for Chromium 87 and 102, the page as a
-    // file and from a web server; Safari 14, as far as Chromium can play it.
+    // file and from a web server; Safari 14 and Firefox 78, as far as Chromium can play them.
     ...[['chromium-87', 'qt5'], ['chromium-102', 'qt6']].flatMap(([name, engineName]) =>
       ['file', 'site'].map((served) => ({
         name: `${name}-${served}`,
@@ -30,5 +30,6 @@ export default defineConfig({
       })),
     ),
     { name: 'safari-14', testMatch: 'engines.test.js', use: { engineName: 'chromium', without: 'safari14' } },
+    { name: 'firefox-78', testMatch: 'engines.test.js', use: { engineName: 'chromium', without: 'firefox78' } },
   ],
 });

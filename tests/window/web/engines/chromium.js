@@ -16,6 +16,14 @@ export async function launch({ without } = {}) {
       if (without) await context.addInitScript(olderEngine, without);
       const page = await context.newPage();
       const driver = driverOver(page, () => context.close());
+      // Text dragged in from another program and dropped at the field's right end.
+      driver.drop = async (id, text) => {
+        const box = await page.locator(`[id="${id}"]`).boundingBox();
+        const at = { x: box.x + box.width - 4, y: box.y + box.height / 2 };
+        const data = { items: [{ mimeType: 'text/plain', data: text }], dragOperationsMask: 1 };
+        const devtools = await context.newCDPSession(page);
+        for (const type of ['dragEnter', 'dragOver', 'drop']) await devtools.send('Input.dispatchDragEvent', { type, ...at, data });
+      };
       await page.goto(url);
       return driver;
     },

@@ -40,10 +40,15 @@ export function programReady() {
 // Takes away, before the page's script runs, what an older engine lacks that the page would use.
 // Safari 14 has no DecompressionStream, and refuses to compile WebAssembly under the page's
 // policy, whose 'wasm-unsafe-eval' it does not know; here WebAssembly is gone altogether, which
-// leaves the page no other road.
+// leaves the page no other road. Firefox 78 has no DecompressionStream either; it inserts no text
+// into a field by execCommand (89 does) and fires no beforeinput (87 does), which here reaches no
+// listener of the page's.
 export function olderEngine(name) {
-  if (name === 'safari14') {
-    delete window.DecompressionStream;
-    delete window.WebAssembly;
+  delete window.DecompressionStream;
+  if (name === 'safari14') delete window.WebAssembly;
+  if (name === 'firefox78') {
+    const execCommand = document.execCommand.bind(document);
+    document.execCommand = (command, ...rest) => command !== 'insertText' && execCommand(command, ...rest);
+    addEventListener('beforeinput', (event) => event.stopImmediatePropagation(), true);
   }
 }
