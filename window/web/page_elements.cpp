@@ -93,8 +93,10 @@ std::string windowStyle(const layout::Window& window) {
     // when the on-screen keyboard opens, so the window stays where it is. A custom property is
     // checked only where it is used, so a browser that does not know svh would drop the width
     // altogether rather than fall back: it is given svh only where it says it knows it.
-    return "#client {\n" + widthWithin("100vh") +
-           "  width: var(--width);\n  height: " + scaled(height, width) +
+    // Where the screen is wider or taller than the window, the page around it is the window's
+    // colour too, as the app's theme colour is.
+    return "html {\n  background-color: " + rgb(window.background) + ";\n}\n#client {\n" +
+           widthWithin("100vh") + "  width: var(--width);\n  height: " + scaled(height, width) +
            ";\n  background-color: " + rgb(window.background) + ";\n  font-family: \"" +
            std::string(window.font.family) + "\", " + std::string(kFontFallbacks) +
            ";\n  font-size: " +
