@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <ostream>
+#include <ranges>
 #include <string>
 
 namespace cipher::win32::testing {
@@ -171,9 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PixelCase{"Command1(1)", 384 + 83, 216 + 19, RGB(255, 0, 0)}),
     cipher::testing::RowName{});
 
-// Кодирай drawn through the one place that decides the colours, in a dark contrast theme's system
-// colours (set back after), as Wine cannot switch high contrast on: its caption goes with its
-// face, and in high contrast a frame stands around it.
+// Кодирай drawn through the one place that decides the colours, in the system colours of a dark
+// contrast theme (set back after), as Wine cannot switch high contrast on: its caption goes with
+// its face, and in high contrast a frame stands around it.
 using HighContrastTest = MainFormTableTest<bool>;
 
 TEST_P(HighContrastTest, KodiraisCaptionGoesWithItsFace) {
@@ -181,19 +182,19 @@ TEST_P(HighContrastTest, KodiraisCaptionGoesWithItsFace) {
     std::array<COLORREF, 3> saved{}, theme{RGB(255, 255, 0), RGB(0, 0, 0), RGB(0, 255, 255)};
     std::transform(elements.begin(), elements.end(), saved.begin(), GetSysColor);
     SetSysColors(3, elements.data(), theme.data());
+    HWND button = Child("Command1(0)");
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ screen = SelectObject(dc, CreateBitmap(89, 25, 1, 32, nullptr));
     SolidBrushes brushes;
-    drawColourButton(
-        {ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, Child("Command1(0)"), dc, {0, 0, 89, 25}, 0},
-        coloursOf(Part::Button, {0, 255, 0}, GetParam()), brushes,
-        WindowFont(layout::mainWindow().font, {kTestDpi, kTestDpi}).handle());
+    drawColourButton({ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, button, dc, {0, 0, 89, 25}, 0},
+                     coloursOf(Part::Button, {0, 255, 0}, GetParam()), brushes,
+                     reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
     SetSysColors(3, elements.data(), saved.data());
-    int caption = 0;
-    for (int at = 0; at < 89 * 25; ++at) {
-        caption += GetPixel(dc, at % 89, at / 89) == (GetParam() ? theme[2] : RGB(0, 0, 0)) ? 1 : 0;
-    }
-    EXPECT_GT(caption, 20);
+    const COLORREF caption = GetParam() ? theme[2] : RGB(0, 0, 0);
+    EXPECT_GT(
+        std::ranges::count_if(std::views::iota(0, 89 * 25),
+                              [&](int at) { return GetPixel(dc, at % 89, at / 89) == caption; }),
+        20);
     EXPECT_EQ(GetPixel(dc, 6, 8), GetParam() ? theme[1] : RGB(0, 255, 0));
     EXPECT_EQ(GetPixel(dc, 0, 12) == theme[0], GetParam()) << "the frame";
     DeleteObject(SelectObject(dc, screen));
