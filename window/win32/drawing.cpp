@@ -46,7 +46,7 @@ COLORREF colourOf(layout::Rgb rgb) {
 bool highContrastOn() {
     HIGHCONTRASTW highContrast{};
     highContrast.cbSize = sizeof(highContrast);
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0) &&
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0) != 0 &&
            (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
