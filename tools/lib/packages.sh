@@ -12,6 +12,9 @@ RUN_PACKAGES=(fonts-liberation2)
 TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream
     dbus-daemon at-spi2-core python3-pyatspi)
 
+# To show where two builds of a package differ, when a build does not give the same bytes twice.
+COMPARE_PACKAGES=(diffoscope-minimal)
+
 # To build the Debian package (its build-depends are in debian/control) and to check it.
 DEB_BUILD_PACKAGES=(build-essential dpkg-dev debhelper cmake qt6-base-dev git)
 DEB_TEST_PACKAGES=(lintian xvfb xauth x11-utils)
@@ -39,34 +42,97 @@ WEB_NODE_PACKAGES=(nodejs npm)
 # To check the program under Valgrind, to fuzz it (clang's libFuzzer and sanitizers), and to lint
 # it.
 VALGRIND_PACKAGES=(valgrind)
-FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# libclang-rt-dev is Debian's default clang's runtime, whatever its version is on this release.
+FUZZ_PACKAGES=(clang libclang-rt-dev)
 LINT_PACKAGES=(clang-tidy cppcheck jq)
 
-# Installs those of the given packages that are not installed yet, with sudo when not root. A
-# package of another architecture (wine32:i386) first adds that architecture to dpkg's.
-ensure_packages() {
+# To make a root of another Debian release and try the program's package in roots of its own:
+# debootstrap from Debian's archive, with its keys and its table of releases; piuparts and
+# autopkgtest, Debian's own tests of a package's install, upgrade, removal and purge, and of the
+# installed program.
+ROOT_PACKAGES=(debootstrap debian-archive-keyring distro-info-data piuparts autopkgtest)
+
+# Runs a command as root: with sudo when not root already.
+as_root() { # COMMAND [ARGUMENT...]
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+# Whether a package (NAME or NAME:ARCHITECTURE) is installed.
+package_installed() { # PACKAGE
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+# Brings apt's package lists up to date, once in a run of a tool and the tools it starts. A mirror
+# that is being synchronised serves an index that does not match its Release file for a while,
+# and apt-get update then fails as a whole; it is tried a few times, then apt goes on with the
+# lists it has, and an install that needs the missing index says so in apt's own words.
+update_package_lists() {
+    local architectures
+    architectures=$(dpkg --print-foreign-architectures | tr '\n' ' ')
+    [ "${MATRIX_CIPHER_LISTS_UPDATED:-}" = "$architectures" ] && return 0
+    local attempt tries=${MATRIX_CIPHER_APT_TRIES:-3}
+    for attempt in $(seq 1 "$tries"); do
+        if as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq; then
+            break
+        elif [ "$attempt" -lt "$tries" ]; then
+            echo "apt-get update failed (try $attempt of $tries); trying again in 20 s" >&2
+            sleep 20
+        else
+            echo "apt-get update failed $tries times; going on with the package lists apt has" >&2
+        fi
+    done
+    export MATRIX_CIPHER_LISTS_UPDATED=$architectures
+}
+
+# Installs those of the given packages that are not installed yet, all in one go. Where one
+# cannot be installed, apt says why and the caller stops.
+ensure_packages() { # PACKAGE...
     local missing=()
     local package
     for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$package")
-        fi
+        package_installed "$package" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
-    local architecture
-    for architecture in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*://p' | sort -u); do
-        if ! dpkg --print-foreign-architectures | grep -qx "$architecture"; then
-            echo "Adding the architecture $architecture" >&2
-            "${sudo[@]}" dpkg --add-architecture "$architecture"
-        fi
-    done
-    echo "Installing: ${missing[*]}" >&2
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    echo "Installing: $(printf '%s\n' "${missing[@]}" | sort -u | tr '\n' ' ')" >&2
+    update_package_lists
+    as_root env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+# Installs a package of another architecture (wine32:i386), adding that architecture to dpkg's
+# first. Where it cannot be installed, it leaves dpkg's architectures as it found them, so that
+# later runs of apt do not trip over an index that cannot be had, and sets FOREIGN_PACKAGE_MISSING
+# to apt's last words of why; it then fails.
+try_foreign_package() { # NAME:ARCHITECTURE
+    FOREIGN_PACKAGE_MISSING=
+    package_installed "$1" && return 0
+    local architecture=${1#*:} added=
+    if ! dpkg --print-foreign-architectures | grep -qx "$architecture"; then
+        echo "Adding the architecture $architecture" >&2
+        as_root dpkg --add-architecture "$architecture"
+        added=yes
+    fi
+    local said
+    said=$(mktemp)
+    if ensure_packages "$1" 2>"$said"; then
+        cat "$said" >&2
+        rm -f "$said"
+        return 0
+    fi
+    cat "$said" >&2
+    FOREIGN_PACKAGE_MISSING=$(grep -E '^(E:| )' "$said" | tail -3 | sed 's/^ *//' | tr '\n' ' ')
+    FOREIGN_PACKAGE_MISSING=${FOREIGN_PACKAGE_MISSING:-apt could not install it}
+    rm -f "$said"
+    if [ -n "$added" ]; then
+        echo "Removing the architecture $architecture again" >&2
+        as_root dpkg --remove-architecture "$architecture" ||
+            echo "dpkg keeps the architecture $architecture: a package of it is installed" >&2
+        MATRIX_CIPHER_LISTS_UPDATED=
+    fi
+    return 1
 }

@@ -17,7 +17,7 @@ fi
 scratch=$(mktemp -d)
 trap 'stop_wine_server; rm -rf "$scratch"' EXIT
 use_wine_prefix "$build/wineprefix"
-ensure_wine_prefix win64
+ensure_wine_prefix "$WINDOWS_X64_WINEARCH"
 start_wine_server
 
 runs=${MEASURE_RUNS:-20}
