@@ -48,16 +48,28 @@ record_checksums() { # DIR FILE...
 }
 
 # Writes the tree as it stands, committed sources and uncommitted changes to tracked files, into
-# DIR/NAME, for a build that must not see this tree's own build folders.
+# DIR/NAME, for a build that must not see this tree's own build folders. The repository is left
+# as it was: git's new objects and its refreshed index go to scratch files, so that a run as
+# another user (root, in a root of another release) leaves no file of its own in .git.
 export_tree() { # DIR NAME
-    local tree
-    tree=$(git stash create)
-    git archive --format=tar --prefix="$2/" "${tree:-HEAD}" | tar -x -C "$1"
+    local objects scratch tree
+    objects=$(git rev-parse --path-format=absolute --git-path objects)
+    scratch=$(mktemp -d)
+    cp "$(git rev-parse --git-path index)" "$scratch/index"
+    mkdir "$scratch/objects"
+    in_scratch() {
+        GIT_INDEX_FILE=$scratch/index GIT_OBJECT_DIRECTORY=$scratch/objects \
+            GIT_ALTERNATE_OBJECT_DIRECTORIES=$objects "$@"
+    }
+    tree=$(in_scratch git stash create)
+    in_scratch git archive --format=tar --prefix="$2/" "${tree:-HEAD}" | tar -x -C "$1"
+    rm -rf "$scratch"
 }
 
 # The check that two builds of one source gave the same packages: each folder's files match its
 # SHA256SUMS, and every file that the second build's SHA256SUMS lists has the same sum in the
-# first's.
+# first's. Where one differs, Debian's diffoscope shows where, down to the bytes of a file inside
+# a package.
 same_packages() { # FIRST_DIR SECOND_DIR
     local dir
     for dir in "$1" "$2"; do
@@ -71,6 +83,12 @@ same_packages() { # FIRST_DIR SECOND_DIR
     if [ -n "$differ" ] || [ ! -s "$2/SHA256SUMS" ]; then
         echo "FAIL: a second build gave other bytes:" >&2
         printf '%s\n' "${differ:-(no packages)}" >&2
+        local name
+        while IFS= read -r name; do
+            [ -n "$name" ] || continue
+            echo "Where $name differs (diffoscope):" >&2
+            diffoscope --no-progress --text - "$1/$name" "$2/$name" 2>&1 | head -100 >&2 || true
+        done <<<"$(sed 's/^[0-9a-f]*  //' <<<"$differ")"
         return 1
     fi
     echo "two builds gave the same bytes:"
