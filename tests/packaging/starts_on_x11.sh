@@ -4,6 +4,8 @@
 # window appears with its title and its fixed client size of 481 x 424 pixels.
 # Usage: starts_on_x11.sh PROGRAM   (run under xvfb-run)
 set -uo pipefail
+# xwininfo writes the Cyrillic title in the locale's characters, which need to be UTF-8.
+export LC_ALL=C.UTF-8
 program=$1
 env -u QT_QPA_PLATFORM "$program" &
 pid=$!
