@@ -18,22 +18,23 @@ TITLE = "matrix-cipher.github.io Информатика - matrix transpose ciphe
 
 # What a student sees, top to bottom: each label by its caption, each other control by the label
 # beside it or the name its place in the window gives it.
+# The roles are AT-SPI's own; their names differ between its versions ("push button", "button").
 CONTROLS = [
-    ("label", "Информатика - матричен транспозиционен шифър"),
-    ("label", "Открит текст:"),
-    ("text", "Открит текст"),
-    ("label", "Криптографски ключ:"),
-    ("text", "Криптографски ключ"),
-    ("label", "Открит"),
-    ("label", "Криптиран"),
-    ("list", "Начална матрица"),
-    ("list", "Крайна матрица"),
-    ("push button", "Кодирай"),
-    ("push button", "Чисти"),
-    ("label", "Криптиран текст:"),
-    ("text", "Криптиран текст"),
-    ("text", "Съобщение"),
-    ("notification", ""),  # says each command's message once it is shown
+    (pyatspi.ROLE_LABEL, "Информатика - матричен транспозиционен шифър"),
+    (pyatspi.ROLE_LABEL, "Открит текст:"),
+    (pyatspi.ROLE_TEXT, "Открит текст"),
+    (pyatspi.ROLE_LABEL, "Криптографски ключ:"),
+    (pyatspi.ROLE_TEXT, "Криптографски ключ"),
+    (pyatspi.ROLE_LABEL, "Открит"),
+    (pyatspi.ROLE_LABEL, "Криптиран"),
+    (pyatspi.ROLE_LIST, "Начална матрица"),
+    (pyatspi.ROLE_LIST, "Крайна матрица"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Кодирай"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Чисти"),
+    (pyatspi.ROLE_LABEL, "Криптиран текст:"),
+    (pyatspi.ROLE_TEXT, "Криптиран текст"),
+    (pyatspi.ROLE_TEXT, "Съобщение"),
+    (pyatspi.ROLE_NOTIFICATION, ""),  # says each command's message once it is shown
 ]
 
 MESSAGE = "Криптирането е завършено!"
@@ -88,13 +89,14 @@ def main():
         lambda event: event.detail1 and said.append(event.source.name),
         "object:state-changed:showing")
     faults = []
-    if window.getRoleName() != "frame" or window.name != TITLE:
+    if window.getRole() != pyatspi.ROLE_FRAME or window.name != TITLE:
         faults.append("window read as %s %r" % (window.getRoleName(), window.name))
 
     controls = list(window)
-    heard = [(control.getRoleName(), control.name) for control in controls]
+    heard = [(control.getRole(), control.name) for control in controls]
     if heard != CONTROLS:
-        faults.append("controls read as %s" % heard)
+        faults.append("controls read as %s"
+                      % [(control.getRoleName(), control.name) for control in controls])
     else:
         headers = {control.name: control for control in controls
                    if control.name in HEADERS_AFTER_ENCRYPT}

@@ -21,7 +21,12 @@ namespace cipher::web {
 namespace {
 
 // The page's side of the window (controls.js), which these calls end in. Texts go over as
-// UTF-16, in the module's own memory, through Emscripten's helpers.
+// UTF-16, in the module's own memory, through Emscripten's helpers. Later Emscripten (Debian
+// 13's) leaves out of the program every helper that the C++ does not say it uses; earlier (Debian
+// 12's) has them all, and no macro to say it with.
+#ifdef EM_JS_DEPS
+EM_JS_DEPS(window_page, "$UTF8ToString,$UTF16ToString,$stringToUTF16");
+#endif
 // clang-format off
 EM_JS(void, pageAdopt, (std::size_t row, const char* name, const char* kind, int index), {
     page.adopt(row, UTF8ToString(name), UTF8ToString(kind), index);

@@ -123,7 +123,7 @@ void MainFormTest::paintsTheColours() {
 void MainFormTest::startsWithTheFocusOnThePaneAndTabsInOrder() {
     MainForm form;
     form.show();
-    QApplication::setActiveWindow(&form);
+    form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1(0)"));
 
