@@ -20,7 +20,7 @@ std::u16string paneText(std::u32string_view text, LineBreaks lineBreaks) {
     std::u16string joined;
     joined.reserve(pane.size());
     for (std::size_t i = 0; i < pane.size(); ++i) {
-        if (!(pane[i] == u'\r' && i + 1 < pane.size() && pane[i + 1] == u'\n')) {
+        if (pane[i] != u'\r' || i + 1 >= pane.size() || pane[i + 1] != u'\n') {
             joined += pane[i];
         }
     }

@@ -61,8 +61,15 @@ char32_t SessionReader::nextCharacter() {
     if (lead < 0xC0) {
         return lead;
     }
-    const int following = lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-    const std::uint8_t leadBits = lead < 0xE0 ? 0x1F : lead < 0xF0 ? 0x0F : 0x07;
+    int following = 3;
+    std::uint8_t leadBits = 0x07;
+    if (lead < 0xE0) {
+        following = 1;
+        leadBits = 0x1F;
+    } else if (lead < 0xF0) {
+        following = 2;
+        leadBits = 0x0F;
+    }
     char32_t value = lead & leadBits;
     for (int i = 0; i < following; ++i) {
         value <<= 6;

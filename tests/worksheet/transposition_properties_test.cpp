@@ -24,7 +24,7 @@ public:
     explicit Generator(std::uint32_t seed) : engine_(seed) {}
 
     std::size_t Between(std::size_t low, std::size_t high) {
-        return low + engine_() % (high - low + 1);
+        return low + (engine_() % (high - low + 1));
     }
 
     Text Plaintext(std::size_t length) {

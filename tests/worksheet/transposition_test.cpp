@@ -220,7 +220,7 @@ TEST(Fillers, RunFromAUpToTheKeyLength) {
 TEST(Fillers, LongestPlaintextKeepsItsWholeCiphertext) {
     Text plaintext;
     for (int i = 0; i < 100; ++i) {
-        plaintext += static_cast<char32_t>(U'а' + i % 30);
+        plaintext += static_cast<char32_t>(U'а' + (i % 30));
     }
     Worksheet sheet = SheetWith(plaintext, U"абвгдеж");
     Encrypt(sheet);

@@ -70,7 +70,7 @@ QWidget* MainForm::createControl(const layout::Control& control) {
         label->setAlignment(
             Qt::AlignTop |
             (control.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-        fillBackground(label, control.background.value());
+        fillBackground(label, control.background.value_or(layout::mainWindow().background));
         widget = label;
         break;
     }
@@ -97,7 +97,8 @@ QWidget* MainForm::createControl(const layout::Control& control) {
         widget = new QListWidget(this);
         break;
     case layout::Kind::Button: {
-        auto* button = new SolidButton(toQColor(control.background.value()), this);
+        auto* button = new SolidButton(
+            toQColor(control.background.value_or(layout::mainWindow().background)), this);
         connect(
             button, &QPushButton::clicked, this,
             [this, index = static_cast<std::int16_t>(control.index)] { command1Clicked(index); });

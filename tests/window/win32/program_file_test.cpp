@@ -94,7 +94,7 @@ TEST_F(ProgramResources, IconHas32By32In256ColoursAndLargerSizes) {
     const std::string_view group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(MATRIX_CIPHER_ICON));
     ASSERT_GE(group.size(), 6u);
     const auto count = *reinterpret_cast<const WORD*>(group.data() + 4);
-    ASSERT_EQ(group.size(), 6u + count * sizeof(IconGroupEntry));
+    ASSERT_EQ(group.size(), 6u + (count * sizeof(IconGroupEntry)));
     const auto* entries = reinterpret_cast<const IconGroupEntry*>(group.data() + 6);
 
     std::set<std::tuple<int, int>> sizesAndDepths;
