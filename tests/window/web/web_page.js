@@ -26,7 +26,8 @@ export const encrypt = (page) => control(page, 'Command1(0)').click();
 // Serves the folder as a school's web server would (Python's, on 127.0.0.1), on the given port or
 // on a free one.
 export async function serve(folder, port = 0) {
-  const server = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', `${port}`], {
+  // Unbuffered, so that the line that tells the port comes through the pipe at once.
+  const server = spawn('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1', `${port}`], {
     cwd: folder,
     stdio: ['ignore', 'pipe', 'ignore'],
   });
