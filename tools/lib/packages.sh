@@ -66,6 +66,10 @@ package_installed() { # PACKAGE
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
 }
 
+# apt waits this long for another apt or dpkg to finish (a fresh machine's daily update, or a
+# root being made beside the suites) rather than failing at once.
+APT_LOCK_WAIT=(-o DPkg::Lock::Timeout=600)
+
 # Brings apt's package lists up to date, once in a run of a tool and the tools it starts. A mirror
 # that is being synchronised serves an index that does not match its Release file for a while,
 # and apt-get update then fails as a whole; it is tried a few times, then apt goes on with the
@@ -76,7 +80,7 @@ update_package_lists() {
     [ "${MATRIX_CIPHER_LISTS_UPDATED:-}" = "$architectures" ] && return 0
     local attempt tries=${MATRIX_CIPHER_APT_TRIES:-3}
     for attempt in $(seq 1 "$tries"); do
-        if as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq; then
+        if as_root env DEBIAN_FRONTEND=noninteractive apt-get "${APT_LOCK_WAIT[@]}" update -qq; then
             break
         elif [ "$attempt" -lt "$tries" ]; then
             echo "apt-get update failed (try $attempt of $tries); trying again in 20 s" >&2
@@ -101,7 +105,8 @@ ensure_packages() { # PACKAGE...
     echo "Installing: $(printf '%s\n' "${missing[@]}" | sort -u | tr '\n' ' ')" >&2
     update_package_lists
     as_root env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+        apt-get "${APT_LOCK_WAIT[@]}" install -y -qq --no-install-recommends \
+        "${missing[@]}" >&2
 }
 
 # Installs a package of another architecture (wine32:i386), adding that architecture to dpkg's
@@ -125,7 +130,8 @@ try_foreign_package() { # NAME:ARCHITECTURE
         return 0
     fi
     cat "$said" >&2
-    FOREIGN_PACKAGE_MISSING=$(grep -E '^(E:| )' "$said" | tail -3 | sed 's/^ *//' | tr '\n' ' ')
+    FOREIGN_PACKAGE_MISSING=$(grep '^E:' "$said" | grep -v 'Some index files failed' |
+        sed 's/ \[IP: [^]]*\]//' | awk '!seen[$0]++' | tr '\n' ' ')
     FOREIGN_PACKAGE_MISSING=${FOREIGN_PACKAGE_MISSING:-apt could not install it}
     rm -f "$said"
     if [ -n "$added" ]; then
