@@ -13,6 +13,7 @@ namespace cipher::layout {
 namespace {
 
 constexpr Rgb kWindowBackground{192, 192, 255};
+constexpr Rgb kWindowText{0, 0, 0};
 constexpr Rgb kLabelBackground{255, 192, 128};
 constexpr Rgb kEncryptGreen{0, 255, 0};
 constexpr Rgb kClearRed{255, 0, 0};
@@ -21,6 +22,7 @@ constexpr Window kMainWindow{
     .title = U"matrix-cipher.github.io Информатика - matrix transpose cipher",
     .client = {0, 0, 7215, 6360},
     .background = kWindowBackground,
+    .text = kWindowText,
     .font = {"Times New Roman", 12, 400, 204},
     .version = kVersion,
 };

@@ -64,6 +64,7 @@ struct Window {
     std::u32string_view title;
     Twips client; // width and height of the client area
     Rgb background;
+    Rgb text; // the colour of what is written on the window's own colours, labels and buttons
     Font font;
     std::string_view version;
 };

@@ -4,7 +4,10 @@
 // end is checked against this one table.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <map>
 #include <ostream>
 #include <string_view>
 
@@ -36,5 +39,32 @@ inline constexpr std::array<PixelBounds, 14> kShownControls{{
     {"Text2(2)", 136, 264, 337, 27},
     {"Text1(0)", 8, 296, 465, 121},
 }};
+
+// Whether a box of the window shows text a student can read, by the pixel at(x, y) of each of its
+// points, red, green and blue: at least kReadableShare of them stand at kReadableRatio or more
+// against the box's most common colour, its face, by WCAG's ratio of relative luminances.
+inline constexpr double kReadableRatio = 4.5;
+inline constexpr double kReadableShare = 0.02;
+
+template <typename At> bool ShowsReadableText(int width, int height, At at) {
+    constexpr std::array kWeights{0.2126, 0.7152, 0.0722};
+    std::map<double, int> lights; // how many pixels have each luminance
+    for (int point = 0; point < width * height; ++point) {
+        double light = 0.05;
+        for (std::size_t channel = 0; channel < kWeights.size(); ++channel) {
+            const double c = at(point % width, point / width)[channel] / 255.0;
+            light +=
+                kWeights[channel] * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        ++lights[light];
+    }
+    const double face =
+        std::ranges::max_element(lights, {}, &std::pair<const double, int>::second)->first;
+    int standing = 0;
+    for (const auto& [light, count] : lights) {
+        standing += std::max(light, face) / std::min(light, face) >= kReadableRatio ? count : 0;
+    }
+    return standing >= kReadableShare * width * height;
+}
 
 } // namespace cipher::expected

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/controls.hpp"
 
+#include "window/qt/colours.hpp"
 #include "window/qt/text.hpp"
 
 #include <QPainter>
@@ -88,21 +89,33 @@ void InputField::keepRefusedEdit() {
     setCursorPosition(static_cast<int>(kept.cursor));
 }
 
-SolidButton::SolidButton(QColor colour, QWidget* parent) : QPushButton(parent), colour_(colour) {}
+SolidButton::SolidButton(layout::Rgb described, QWidget* parent)
+    : QPushButton(parent), described_(described),
+      colours_(colours::coloursOf(colours::Part::Button, described, false)) {}
 
+void SolidButton::showHighContrast(bool highContrast) {
+    colours_ = colours::coloursOf(colours::Part::Button, described_, highContrast);
+    update();
+}
+
+// The desktop's colours are read as the button is painted, so that it follows a palette that
+// the desktop changes.
 void SolidButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const bool pressed = isDown();
-    painter.fillRect(rect(), pressed ? colour_.darker(125) : colour_);
+    const QColor face = toQColor(colours_.face);
+    painter.fillRect(rect(), pressed ? face.darker(125) : face);
 
-    painter.setPen(QPen(Qt::black, 1));
+    const QColor ink = toQColor(colours_.text);
+    painter.setPen(QPen(colours_.frame ? toQColor(*colours_.frame) : ink, 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     const QRect textArea = pressed ? rect().translated(1, 1) : rect();
+    painter.setPen(ink);
     painter.drawText(textArea, Qt::AlignCenter, text());
 
     if (hasFocus()) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setPen(QPen(ink, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(3, 3, -4, -4));
     }
 }

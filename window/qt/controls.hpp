@@ -3,9 +3,10 @@
 // goes through the binding, and the buttons drawn in their own colour.
 #pragma once
 
+#include "window/colours.hpp"
+#include "window/layout.hpp"
 #include "window/worksheet_binding.hpp"
 
-#include <QColor>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -51,19 +52,23 @@ private:
 };
 
 // Styles draw buttons in their own colours or with gradients; the window's buttons are plain
-// green and red. The button still shows that it is pressed (darker, text moved) and that it has
-// the keyboard focus (a dotted rectangle).
+// green and red, or in high contrast the desktop's button colours, framed. The button still
+// shows that it is pressed (darker, text moved) and that it has the keyboard focus (a dotted
+// rectangle in the colour of its text).
 class SolidButton : public QPushButton {
     Q_OBJECT
 
 public:
-    SolidButton(QColor colour, QWidget* parent);
+    SolidButton(layout::Rgb described, QWidget* parent);
+
+    void showHighContrast(bool highContrast);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor colour_;
+    layout::Rgb described_;
+    colours::PartColours colours_;
 };
 
 } // namespace cipher

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/main_form.hpp"
 
+#include "window/colours.hpp"
 #include "window/layout.hpp"
+#include "window/qt/colours.hpp"
 #include "window/qt/controls.hpp"
+#include "window/qt/desktop_contrast.hpp"
 #include "window/qt/text.hpp"
 #include "window/qt/window_font.hpp"
 
@@ -24,13 +27,17 @@ QRect geometryOf(const layout::Twips& bounds) {
     return {pixels(bounds.left), pixels(bounds.top), pixels(bounds.width), pixels(bounds.height)};
 }
 
-QColor toQColor(layout::Rgb rgb) {
-    return {rgb.red, rgb.green, rgb.blue};
+// A label's or a button's own colour; one without would show the window's.
+layout::Rgb describedColour(const layout::Control& control) {
+    return control.background.value_or(layout::mainWindow().background);
 }
 
-void fillBackground(QWidget* widget, layout::Rgb colour) {
+// Paints the window or a label in its colours: a QLabel writes in the palette's window text.
+void paint(QWidget* widget, colours::Part part, layout::Rgb described, bool highContrast) {
+    const colours::PartColours painted = colours::coloursOf(part, described, highContrast);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, toQColor(colour));
+    palette.setColor(QPalette::Window, toQColor(painted.face));
+    palette.setColor(QPalette::WindowText, toQColor(painted.text));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -47,7 +54,6 @@ MainForm::MainForm(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
-    fillBackground(this, window.background);
 
     const auto rows = layout::controls();
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -55,6 +61,12 @@ MainForm::MainForm(QWidget* parent)
             controls_[row] = createControl(rows[row]);
         }
     }
+    showColours();
+    contrast_ = new DesktopContrast(this);
+    connect(contrast_, &DesktopContrast::changed, this, [this](bool high) {
+        highContrast_ = high;
+        showColours();
+    });
     announcer_ = new MessageAnnouncer(this);
     showChanges();
     chainTabOrder();
@@ -70,7 +82,6 @@ QWidget* MainForm::createControl(const layout::Control& control) {
         label->setAlignment(
             Qt::AlignTop |
             (control.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-        fillBackground(label, control.background.value_or(layout::mainWindow().background));
         widget = label;
         break;
     }
@@ -97,8 +108,7 @@ QWidget* MainForm::createControl(const layout::Control& control) {
         widget = new QListWidget(this);
         break;
     case layout::Kind::Button: {
-        auto* button = new SolidButton(
-            toQColor(control.background.value_or(layout::mainWindow().background)), this);
+        auto* button = new SolidButton(describedColour(control), this);
         connect(
             button, &QPushButton::clicked, this,
             [this, index = static_cast<std::int16_t>(control.index)] { command1Clicked(index); });
@@ -112,6 +122,26 @@ QWidget* MainForm::createControl(const layout::Control& control) {
         widget->setAccessibleName(toQString(control.accessibleName));
     }
     return widget;
+}
+
+void MainForm::showColours() {
+    paint(this, colours::Part::Window, layout::mainWindow().background, highContrast_);
+    const auto rows = layout::controls();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row].kind == layout::Kind::Label && controls_[row] != nullptr) {
+            paint(controls_[row], colours::Part::Label, describedColour(rows[row]), highContrast_);
+        } else if (auto* button = qobject_cast<SolidButton*>(controls_[row])) {
+            button->showHighContrast(highContrast_);
+        }
+    }
+}
+
+// A palette that the desktop changes (its dark style switched on or off) is taken at once.
+bool MainForm::event(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        showColours();
+    }
+    return QWidget::event(event);
 }
 
 void MainForm::chainTabOrder() {

@@ -2,6 +2,7 @@
 // The program's one window: it shows the worksheet and hands each button click to its commands.
 #pragma once
 
+#include "window/qt/desktop_contrast.hpp"
 #include "window/qt/window_accessible.hpp"
 #include "window/worksheet_binding.hpp"
 
@@ -20,6 +21,9 @@ public:
 
     const Worksheet& worksheet() const { return binding_.worksheet(); }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     // A click on Command1(index), handed to the worksheet's dispatch; then the window shows the
     // worksheet again.
@@ -28,12 +32,18 @@ private:
     void chainTabOrder();
     // Rewrites the controls whose content the worksheet changed.
     void showChanges();
+    // Paints the window, its labels and its buttons by the colour rule, for the desktop's
+    // contrast as it stands.
+    void showColours();
 
     WorksheetBinding binding_;
     // The widget of each row of the layout table; null for the working lists, never shown.
     std::vector<QWidget*> controls_;
     // Last of the window's children, so that it comes last in reading order.
     MessageAnnouncer* announcer_ = nullptr;
+    // Whether the desktop asks for high contrast, and what it says.
+    DesktopContrast* contrast_ = nullptr;
+    bool highContrast_ = false;
 };
 
 } // namespace cipher

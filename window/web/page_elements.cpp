@@ -97,9 +97,9 @@ std::string windowStyle(const layout::Window& window) {
     // colour too, as the app's theme colour is.
     return "html {\n  background-color: " + rgb(window.background) + ";\n}\n#client {\n" +
            widthWithin("100vh") + "  width: var(--width);\n  height: " + scaled(height, width) +
-           ";\n  background-color: " + rgb(window.background) + ";\n  font-family: \"" +
-           std::string(window.font.family) + "\", " + std::string(kFontFallbacks) +
-           ";\n  font-size: " +
+           ";\n  background-color: " + rgb(window.background) + ";\n  color: " + rgb(window.text) +
+           ";\n  font-family: \"" + std::string(window.font.family) + "\", " +
+           std::string(kFontFallbacks) + ";\n  font-size: " +
            scaled(window.font.pointSize * kCssDotsPerInch / kPointsPerInch, width) +
            ";\n}\n@supports (height: 100svh) {\n#client {\n" + widthWithin("100svh") + "}\n}\n";
 }

@@ -319,16 +319,16 @@ void makeMessagePane(HWND edit) {
     SetWindowSubclass(edit, &paneProc, kSubclassId, 0);
 }
 
-void drawColourButton(const DRAWITEMSTRUCT& item, const Colours& colours, SolidBrushes& brushes,
-                      HFONT font) {
+void drawColourButton(const DRAWITEMSTRUCT& item, const colours::PartColours& painted,
+                      SolidBrushes& brushes, HFONT font) {
     HDC dc = item.hDC;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     RECT bounds = item.rcItem;
 
-    FillRect(dc, &bounds, brushes.forColour(colours.face));
+    FillRect(dc, &bounds, brushes.forColour(colourOf(painted.face)));
     DrawEdge(dc, &bounds, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    if (colours.frame) {
-        FrameRect(dc, &bounds, brushes.forColour(*colours.frame));
+    if (painted.frame) {
+        FrameRect(dc, &bounds, brushes.forColour(colourOf(*painted.frame)));
     }
 
     RECT text = bounds;
@@ -338,11 +338,12 @@ void drawColourButton(const DRAWITEMSTRUCT& item, const Colours& colours, SolidB
     const std::wstring caption = windowText(item.hwndItem);
     HGDIOBJ previousFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colours.text);
+    SetTextColor(dc, colourOf(painted.text));
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previousFont);
 
+    // Black and white under the system's focus rectangle invert what it is drawn over.
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = bounds;
         InflateRect(&focus, -kFocusInset, -kFocusInset);

@@ -45,9 +45,9 @@ void announceMessage(HWND announcer, std::u16string_view message);
 
 // Windows paints push buttons in the system's button colour whatever WM_CTLCOLORBTN answers, so
 // the window's buttons are owner-drawn (BS_OWNERDRAW) and painted here: a raised face in the
-// button's colours, sunken while pressed, framed when they say so, with the caption and, when
-// the button has the focus, a focus rectangle.
-void drawColourButton(const DRAWITEMSTRUCT& item, const Colours& colours, SolidBrushes& brushes,
-                      HFONT font);
+// button's colours, sunken while pressed, framed, with the caption and, when the button has the
+// focus, a focus rectangle.
+void drawColourButton(const DRAWITEMSTRUCT& item, const colours::PartColours& painted,
+                      SolidBrushes& brushes, HFONT font);
 
 } // namespace cipher::win32

@@ -23,6 +23,14 @@ HFONT createFontFor(const layout::Font& font, Dpi dpi) {
     return CreateFontIndirectW(&description);
 }
 
+bool windowsHighContrast() {
+    HIGHCONTRASTW highContrast{};
+    highContrast.cbSize = sizeof(highContrast);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0) !=
+               0 &&
+           (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 } // namespace
 
 Dpi screenDpi() {
@@ -43,23 +51,24 @@ COLORREF colourOf(layout::Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-bool highContrastOn() {
-    HIGHCONTRASTW highContrast{};
-    highContrast.cbSize = sizeof(highContrast);
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0) != 0 &&
-           (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+COLORREF colourOf(const colours::Colour& colour) {
+    if (const auto* rgb = std::get_if<layout::Rgb>(&colour)) {
+        return colourOf(*rgb);
+    }
+    switch (std::get<colours::Role>(colour)) {
+    case colours::Role::WindowFace:
+        return GetSysColor(COLOR_WINDOW);
+    case colours::Role::ButtonFace:
+        return GetSysColor(COLOR_BTNFACE);
+    case colours::Role::ButtonText:
+        return GetSysColor(COLOR_BTNTEXT);
+    case colours::Role::WindowText:
+        break;
+    }
+    return GetSysColor(COLOR_WINDOWTEXT);
 }
 
-Colours coloursOf(Part part, layout::Rgb described, bool highContrast) {
-    if (!highContrast) {
-        return {colourOf(described), RGB(0, 0, 0), std::nullopt};
-    }
-    if (part == Part::Button) {
-        return {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT),
-                GetSysColor(COLOR_WINDOWTEXT)};
-    }
-    return {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT), std::nullopt};
-}
+bool (*highContrastOn)() = windowsHighContrast;
 
 WindowFont::WindowFont(const layout::Font& font, Dpi dpi) : font_(createFontFor(font, dpi)) {}
 

@@ -4,11 +4,11 @@
 // one font of the window and its controls, its colours and the solid brushes of them.
 #pragma once
 
+#include "window/colours.hpp"
 #include "window/layout.hpp"
 
 #include <windows.h>
 
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -27,24 +27,13 @@ RECT toPixels(const layout::Twips& bounds, Dpi dpi);
 
 COLORREF colourOf(layout::Rgb rgb);
 
-// What one part of the window is painted in: its face, the text on it, and in high contrast the
-// frame of a button.
-struct Colours {
-    COLORREF face;
-    COLORREF text;
-    std::optional<COLORREF> frame;
-};
-
-enum class Part { Window, Label, Button };
+// A colour of the window's rule: the table's own, or Windows' system colour of its role.
+COLORREF colourOf(const colours::Colour& colour);
 
 // Whether Windows' high contrast is on: the student's own choice of colours over the window's.
-bool highContrastOn();
-
-// The one place that decides the colours of the window, its labels and its buttons. Each has its
-// described face (`described`) with black text on it; in high contrast the window and the labels
-// take the system's colours of a window, and the buttons those of a button, framed in the
-// window's text colour, as contrast themes draw them. A text's colour always goes with its face.
-Colours coloursOf(Part part, layout::Rgb described, bool highContrast);
+// The window asks it through this pointer, which a test sets to answer in Windows' place, since
+// Wine cannot switch high contrast on.
+extern bool (*highContrastOn)();
 
 // The window's font for the screen's dpi, deleted with its owner once no control uses it.
 class WindowFont {

@@ -182,31 +182,32 @@ void commandReceived(HWND window, MainForm& form, int id, int notification) {
 // look of a field the student cannot type in, not the grey of a dialog.
 LRESULT staticColours(MainForm& form, HDC dc, HWND child) {
     const layout::Control* control = controlOf(child);
-    if (control != nullptr && control->background) {
-        const Colours colours = coloursOf(Part::Label, *control->background, form.highContrast);
-        SetTextColor(dc, colours.text);
-        SetBkColor(dc, colours.face);
-        return reinterpret_cast<LRESULT>(form.brushes.forColour(colours.face));
-    }
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    const colours::PartColours painted =
+        control != nullptr && control->background
+            ? colours::coloursOf(colours::Part::Label, *control->background, form.highContrast)
+            : colours::coloursOf(colours::Part::Field, {}, form.highContrast);
+    const COLORREF face = colourOf(painted.face);
+    SetTextColor(dc, colourOf(painted.text));
+    SetBkColor(dc, face);
+    return reinterpret_cast<LRESULT>(form.brushes.forColour(face));
 }
 
 void drawButton(MainForm& form, const DRAWITEMSTRUCT& item) {
     const layout::Control* control = controlOf(item.hwndItem);
     if (control != nullptr && control->background) {
-        drawColourButton(item, coloursOf(Part::Button, *control->background, form.highContrast),
-                         form.brushes, form.font.handle());
+        drawColourButton(
+            item,
+            colours::coloursOf(colours::Part::Button, *control->background, form.highContrast),
+            form.brushes, form.font.handle());
     }
 }
 
 void paintBackground(MainForm& form, HWND window, HDC dc) {
     RECT client;
     GetClientRect(window, &client);
-    const Colours colours =
-        coloursOf(Part::Window, layout::mainWindow().background, form.highContrast);
-    FillRect(dc, &client, form.brushes.forColour(colours.face));
+    const colours::PartColours painted = colours::coloursOf(
+        colours::Part::Window, layout::mainWindow().background, form.highContrast);
+    FillRect(dc, &client, form.brushes.forColour(colourOf(painted.face)));
 }
 
 LRESULT CALLBACK mainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
+#include <QtDBus>
 #include <QtTest>
 
 namespace cipher {
@@ -19,6 +20,18 @@ using testing::Control;
 using testing::Field;
 using testing::Rows;
 using testing::toQStringList;
+
+// A stand-in for the desktop portal's settings, which asks for higher contrast.
+class Portal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public slots:
+    QDBusVariant ReadOne(const QString& nameSpace, const QString& key) {
+        return QDBusVariant(nameSpace + u' ' + key == u"org.freedesktop.appearance contrast" ? 1U
+                                                                                             : 0U);
+    }
+};
 
 class MainFormTest : public QObject {
     Q_OBJECT
@@ -30,6 +43,8 @@ private slots:
     void placesEveryControl();
     void paintsTheColours_data();
     void paintsTheColours();
+    void captionsReadInEveryColourScheme_data();
+    void captionsReadInEveryColourScheme();
     void startsWithTheFocusOnThePaneAndTabsInOrder();
     void encryptShowsMatricesHeadersAndCiphertext();
     void rejectionShowsItsMessageAndKeepsThePreviousResult_data();
@@ -118,6 +133,60 @@ void MainFormTest::paintsTheColours() {
     const QImage image = form.grab().toImage();
     QCOMPARE(image.size(), QSize(481, 424));
     QCOMPARE(image.pixelColor(at), colour);
+}
+
+void MainFormTest::captionsReadInEveryColourScheme_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("highContrast");
+    const QPalette dark(QColor(40, 40, 40), QColor(40, 40, 40));
+    QTest::newRow("light palette") << QApplication::palette() << false;
+    QTest::newRow("dark palette") << dark << false;
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) { // dbus-run-session's
+        QTest::newRow("high contrast from the desktop's portal") << dark << true;
+    }
+}
+
+// Every label's and button's text reads on the desktop's palette, light or dark; with high
+// contrast from a portal on a session bus of the test's own, Кодирай takes the palette's button
+// face and the labels its window colour, a palette that changes included, until the portal
+// says that the student switched high contrast off.
+void MainFormTest::captionsReadInEveryColourScheme() {
+    QFETCH(QPalette, palette);
+    QFETCH(bool, highContrast);
+    const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
+    QDBusConnection bus = highContrast ? QDBusConnection::sessionBus() : QDBusConnection(QString());
+    Portal portal;
+    QVERIFY(!highContrast ||
+            (bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")) &&
+             bus.registerObject(path, &portal, QDBusConnection::ExportAllSlots)));
+    const auto restore =
+        qScopeGuard([light = QApplication::palette()] { QApplication::setPalette(light); });
+    QApplication::setPalette(palette);
+    MainForm form;
+    const auto at = [&form](int x, int y) { return form.grab().toImage().pixelColor(x, y); };
+    QTRY_COMPARE(at(10, 130), highContrast ? palette.color(QPalette::Button) : QColor(0, 255, 0));
+    const QImage image = form.grab().toImage();
+    for (const layout::Control& control : layout::controls()) {
+        if (control.kind == layout::Kind::Label || control.kind == layout::Kind::Button) {
+            const QRect box = Control<QWidget>(form, layout::nameOf(control).c_str())->geometry();
+            QVERIFY2(expected::ShowsReadableText(
+                         box.width(), box.height(),
+                         [&](int x, int y) {
+                             const QColor pixel = image.pixelColor(box.topLeft() + QPoint(x, y));
+                             return std::array{pixel.red(), pixel.green(), pixel.blue()};
+                         }),
+                     layout::nameOf(control).c_str());
+        }
+    }
+    // A palette the desktop changes under the open window: in high contrast a label takes it.
+    QApplication::setPalette(highContrast ? QPalette(Qt::blue, Qt::blue) : palette);
+    QTRY_COMPARE(at(130, 288), highContrast ? QColor(Qt::blue) : QColor(255, 192, 128));
+    QDBusMessage off = QDBusMessage::createSignal(
+        path, QStringLiteral("org.freedesktop.portal.Settings"), QStringLiteral("SettingChanged"));
+    off << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("contrast")
+        << QVariant::fromValue(QDBusVariant(0U));
+    QVERIFY(!highContrast || bus.send(off));
+    QTRY_COMPARE(at(10, 130), QColor(0, 255, 0));
 }
 
 void MainFormTest::startsWithTheFocusOnThePaneAndTabsInOrder() {

@@ -108,9 +108,9 @@ test('Tab moves through the table order, from the message pane; buttons show the
   }
 });
 
-// In forced colours, dark and light, each label's, button's and row's text reads: of its box on the screen, at least
-// 2 % of the pixels stand at 4.5:1 or more against the box's most common colour. The picture is the DevTools':
-// Playwright's own misplaces the layers of scrolling boxes.
+// In forced colours, dark and light, each label's, button's and row's text reads: of its box on the screen, enough
+// pixels (expected.readable.share) stand at expected.readable.ratio or more against the box's most common colour. The
+// picture is the DevTools': Playwright's own misplaces the layers of scrolling boxes.
 test('in forced colours, dark and light, every label, button and row reads', async ({ window: { page } }) => {
   await encrypt(page);
   for (const row of ['List1(0).1', 'List1(1).1']) await control(page, row).click();
@@ -118,7 +118,7 @@ test('in forced colours, dark and light, every label, button and row reads', asy
   for (const colorScheme of ['dark', 'light']) {
     await page.emulateMedia({ forcedColors: 'active', colorScheme });
     const { data } = await devtools.send('Page.captureScreenshot');
-    const unread = await page.evaluate(async (data) => {
+    const unread = await page.evaluate(async ([data, { ratio, share }]) => {
       const screen = new OffscreenCanvas(innerWidth, innerHeight).getContext('2d');
       screen.drawImage(await createImageBitmap(new Blob([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))])), 0, 0);
       const linear = (c) => ((c /= 255) <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4);
@@ -131,10 +131,10 @@ test('in forced colours, dark and light, every label, button and row reads', asy
           0.05 + 0.2126 * linear(p[4 * i]) + 0.7152 * linear(p[4 * i + 1]) + 0.0722 * linear(p[4 * i + 2]));
         const counts = lights.reduce((map, one) => map.set(one, (map.get(one) ?? 0) + 1), new Map());
         const [common] = [...counts].reduce((most, entry) => (entry[1] > most[1] ? entry : most));
-        const standing = lights.filter((one) => Math.max(one, common) / Math.min(one, common) >= 4.5);
-        return standing.length < 0.02 * lights.length;
+        const standing = lights.filter((one) => Math.max(one, common) / Math.min(one, common) >= ratio);
+        return standing.length < share * lights.length;
       }).map((element) => element.id);
-    }, data);
+    }, [data, expected.readable]);
     expect(unread, colorScheme).toEqual([]);
   }
 });

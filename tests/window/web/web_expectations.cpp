@@ -91,6 +91,8 @@ int main() {
                      {"client", object({{"width", number(expected::kClientWidth)},
                                         {"height", number(expected::kClientHeight)}})},
                      {"pixels", array(expected::kShownControls, Pixels)},
+                     {"readable", object({{"ratio", std::to_string(expected::kReadableRatio)},
+                                          {"share", std::to_string(expected::kReadableShare)}})},
                      {"controls", array(shown, ShownControl)},
                      {"window", object({{"title", quoted(window.title)},
                                         {"background", Colour(window.background)},
