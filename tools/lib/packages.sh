@@ -12,6 +12,14 @@ RUN_PACKAGES=(fonts-liberation2)
 TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream
     dbus-daemon at-spi2-core python3-pyatspi)
 
+# To sign what the build tools write with the publisher's keys: gpg for the sums and the school's
+# apt repository, which apt-ftparchive indexes; osslsigncode for the Windows programs.
+REPOSITORY_PACKAGES=(apt-utils gnupg)
+SIGN_PACKAGES=(gnupg osslsigncode)
+# To test what they sign: a throwaway certificate made with openssl, the zip read back, and the
+# repository served on 127.0.0.1 by Python's web server.
+SIGN_TEST_PACKAGES=(openssl unzip python3)
+
 # To show where two builds of a package differ, when a build does not give the same bytes twice.
 COMPARE_PACKAGES=(diffoscope-minimal)
 

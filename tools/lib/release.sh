@@ -24,8 +24,30 @@ at_source_date() { # PROGRAM [ARGUMENT...]
 
 # Writes the sums of the given files, named from DIR, into DIR/SHA256SUMS, beside the sums that
 # other tools wrote there of files that still exist, in the order of the names; `sha256sum -c
-# SHA256SUMS` in DIR then checks them all.
+# SHA256SUMS` in DIR then checks them all. Then signs them (sign_checksums).
 record_checksums() { # DIR FILE...
+    write_checksums "$@"
+    sign_checksums "$1"
+}
+
+# With MATRIX_CIPHER_GPG_KEY, the publisher's key (an id or fingerprint of the caller's GnuPG
+# keyring; GNUPGHOME is respected), signs DIR/SHA256SUMS into DIR/SHA256SUMS.asc, detached and
+# ASCII-armoured, which `gpg --verify SHA256SUMS.asc` checks. A signature of the sums before
+# never stays beside new ones, and a key that cannot sign stops the tool with gpg's message.
+sign_checksums() { # DIR
+    rm -f "$1/SHA256SUMS.asc"
+    [ -n "${MATRIX_CIPHER_GPG_KEY:-}" ] || return 0
+    command -v gpg >/dev/null || ensure_packages gnupg
+    if ! gpg --batch --yes --local-user "$MATRIX_CIPHER_GPG_KEY" --armor --detach-sign \
+        --output "$1/SHA256SUMS.asc.new" "$1/SHA256SUMS"; then
+        rm -f "$1/SHA256SUMS.asc.new"
+        echo "FAIL: gpg cannot sign $1/SHA256SUMS with $MATRIX_CIPHER_GPG_KEY" >&2
+        return 1
+    fi
+    mv "$1/SHA256SUMS.asc.new" "$1/SHA256SUMS.asc"
+}
+
+write_checksums() { # DIR FILE...
     (
         cd "$1"
         shift
