@@ -16,9 +16,10 @@ TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream
 # apt repository, which apt-ftparchive indexes; osslsigncode for the Windows programs.
 REPOSITORY_PACKAGES=(apt-utils gnupg)
 SIGN_PACKAGES=(gnupg osslsigncode)
-# To test what they sign: a throwaway certificate made with openssl, the zip read back, and the
-# repository served on 127.0.0.1 by Python's web server.
-SIGN_TEST_PACKAGES=(openssl unzip python3)
+# To test what they sign: a throwaway certificate made with openssl, the zip read back, the
+# repository served on 127.0.0.1 by Python's web server, and gpgv, which checks a signature
+# against one keyring (Debian 13's apt checks with sqv and no longer brings it).
+SIGN_TEST_PACKAGES=(openssl unzip python3 gpgv)
 
 # To show where two builds of a package differ, when a build does not give the same bytes twice.
 COMPARE_PACKAGES=(diffoscope-minimal)
