@@ -296,14 +296,15 @@ for (const missing of ['TextDecoder', 'atob']) {
   });
 }
 
-// Once a slow start's notice is due, a start that failed (in a promise: the page's clock keeps an error thrown in a
-// timer from the page) still says so, and one held up, once it is ready, gives the description back.
+// Once a slow start's notice is due, a start that failed before (in a promise: the page's clock keeps an error thrown
+// in a timer from the page) still says so, and one held up, once it is ready, gives the description back.
 const description = expected.description.replaceAll('\r\n', '\n');
 for (const [start, hold, shown] of [['that failed', () => delete window.TextDecoder, /не можа/], ['held up', holdProgram, description]]) {
   test(`a start ${start} past the notice of a slow start leaves the pane saying what is true`, async ({ page }) => {
     await page.clock.install();
     await page.addInitScript(hold);
     await page.goto(pageUrl);
+    await expect(control(page, 'Text1(0)')).toHaveValue(shown);
     await page.clock.runFor(5_000);
     await page.evaluate(() => window.releaseProgram?.());
     await expect(control(page, 'Text1(0)')).toHaveValue(shown);
