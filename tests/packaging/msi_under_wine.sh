@@ -34,12 +34,8 @@ windows() {
 # rather than asked of winepath, a Wine process of its own that now and then fails to start.
 windows_path() { # PATH
     local path drive
-    path=$(realpath "$1")
-    drive=$(realpath "$drive_c")
-    case $path in
-    "$drive"/*) path="C:/${path#"$drive"/}" ;;
-    *) path="Z:$path" ;;
-    esac
+    path=$(realpath "$1") drive=$(realpath "$drive_c")
+    case $path in "$drive"/*) path="C:/${path#"$drive"/}" ;; *) path="Z:$path" ;; esac
     printf '%s' "${path//\//\\}"
 }
 # Waits up to 20 s for the program's window, with its final client size, since Wine may show it
