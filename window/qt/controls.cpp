@@ -90,24 +90,25 @@ void InputField::keepRefusedEdit() {
 }
 
 SolidButton::SolidButton(layout::Rgb described, QWidget* parent)
-    : QPushButton(parent), described_(described),
-      colours_(colours::coloursOf(colours::Part::Button, described, false)) {}
+    : QPushButton(parent), described_(described) {}
 
 void SolidButton::showHighContrast(bool highContrast) {
-    colours_ = colours::coloursOf(colours::Part::Button, described_, highContrast);
+    highContrast_ = highContrast;
     update();
 }
 
 // The desktop's colours are read as the button is painted, so that it follows a palette that
 // the desktop changes.
 void SolidButton::paintEvent(QPaintEvent* /*event*/) {
+    const colours::PartColours painted =
+        colours::coloursOf(colours::Part::Button, described_, highContrast_);
     QPainter painter(this);
     const bool pressed = isDown();
-    const QColor face = toQColor(colours_.face);
+    const QColor face = toQColor(painted.face);
     painter.fillRect(rect(), pressed ? face.darker(125) : face);
 
-    const QColor ink = toQColor(colours_.text);
-    painter.setPen(QPen(colours_.frame ? toQColor(*colours_.frame) : ink, 1));
+    const QColor ink = toQColor(painted.text);
+    painter.setPen(QPen(painted.frame ? toQColor(*painted.frame) : ink, 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     const QRect textArea = pressed ? rect().translated(1, 1) : rect();

@@ -3,7 +3,6 @@
 // goes through the binding, and the buttons drawn in their own colour.
 #pragma once
 
-#include "window/colours.hpp"
 #include "window/layout.hpp"
 #include "window/worksheet_binding.hpp"
 
@@ -68,7 +67,7 @@ protected:
 
 private:
     layout::Rgb described_;
-    colours::PartColours colours_;
+    bool highContrast_ = false;
 };
 
 } // namespace cipher
